@@ -1,0 +1,116 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace sim {
+
+// The two whole-number percentages of the run caption; rounded independently, so they may add
+// up to 99, 100 or 101.
+struct Shares {
+    int colorOne = 0;
+    int colorTwo = 0;
+};
+
+// Number of whole cells of edge `dotSize` pixels that fit into `scalePixels` pixels; never less
+// than one, so that a world always has a cell to stand on. dotSize >= 1.
+int GridCells(double scalePixels, int dotSize);
+
+// The two-colour ant on a wrapping grid. Cell (x, y) for 1 <= x <= gridWidth, 1 <= y <= gridHeight
+// is the playing field; column 0 and row 0 exist in the store but lie outside it. State 0 is colour
+// two (every new cell), state 1 colour one.
+class AntWorld {
+public:
+    // Headings count clockwise as seen on the screen; rows grow downwards.
+    static constexpr std::array<std::int32_t, 4> stepX{0, 1, 0, -1};
+    static constexpr std::array<std::int32_t, 4> stepY{-1, 0, 1, 0};
+
+    // Edge of one cell on screen in pixels, >= 1. Only the next ResetWorld uses it.
+    void setDotSize(std::int32_t pixels) { dotSize_ = pixels < 1 ? 1 : pixels; }
+    std::int32_t dotSize() const { return dotSize_; }
+
+    // Replaces the world by an all-zero one that fills a drawing area of the given inner size in
+    // pixels, with the ant at the centre heading up.
+    void ResetWorld(float scaleWidth, float scaleHeight);
+
+    // One step: turn by the cell under the ant, flip it, report it as
+    // onCellChanged(x, y, newState), move forward with wrap-around. Requires a world.
+    template <class OnCellChanged>
+    void StepAnt(OnCellChanged&& onCellChanged);
+
+    // Shares of colour one and colour two in percent, each rounded half up. Requires a world.
+    Shares ColorShares() const;
+
+    bool hasWorld() const { return gridWidth_ > 0; }
+    std::int32_t gridWidth() const { return gridWidth_; }
+    std::int32_t gridHeight() const { return gridHeight_; }
+    std::int64_t stepCount() const { return stepCount_; }
+    std::int32_t colorOneCount() const { return colorOneCount_; }
+    std::int32_t antX() const { return antX_; }
+    std::int32_t antY() const { return antY_; }
+    std::int32_t heading() const { return heading_; }
+    void setHeading(std::int32_t heading) { heading_ = heading & 3; }
+
+    // 0 <= x <= gridWidth, 0 <= y <= gridHeight; returns the cell's state, 0 or 1.
+    std::uint8_t cell(std::int32_t x, std::int32_t y) const { return cells_[index(x, y)]; }
+    // Position of cell (x, y) in one flat array laid out like the store (row by row).
+    std::size_t index(std::int32_t x, std::int32_t y) const
+    {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(stride_) + static_cast<std::size_t>(x);
+    }
+    std::size_t storeSize() const { return cells_.size(); }
+
+private:
+    std::vector<std::uint8_t> cells_;
+    std::int32_t stride_ = 0;
+    std::int32_t gridWidth_ = 0;
+    std::int32_t gridHeight_ = 0;
+    std::int32_t antX_ = 0;
+    std::int32_t antY_ = 0;
+    std::int32_t heading_ = 0;
+    std::int64_t stepCount_ = 0; // 64 bits: a long run never wraps the caption's count
+    std::int32_t colorOneCount_ = 0;
+    std::int32_t dotSize_ = 3;
+};
+
+template <class OnCellChanged>
+inline void AntWorld::StepAnt(OnCellChanged&& onCellChanged)
+{
+    // Work on locals: a store through the byte-sized cell may alias any member, which would force
+    // every member back to memory on each step.
+    std::int32_t x = antX_;
+    std::int32_t y = antY_;
+    std::int32_t heading = heading_;
+    std::uint8_t& cell = cells_[index(x, y)];
+    const std::uint8_t c = cell;
+    if (c == 0) {
+        if (++heading > 3)
+            heading = 0;
+        ++colorOneCount_;
+    } else {
+        if (--heading < 0)
+            heading = 3;
+        --colorOneCount_;
+    }
+    const auto newState = static_cast<std::uint8_t>(1 - c);
+    cell = newState;
+    heading_ = heading;
+    onCellChanged(x, y, newState);
+
+    x += stepX[static_cast<std::size_t>(heading)];
+    if (x < 1)
+        x = gridWidth_;
+    if (x > gridWidth_)
+        x = 1;
+    y += stepY[static_cast<std::size_t>(heading)];
+    if (y < 1)
+        y = gridHeight_;
+    if (y > gridHeight_)
+        y = 1;
+    antX_ = x;
+    antY_ = y;
+    ++stepCount_;
+}
+
+} // namespace sim
