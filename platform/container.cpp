@@ -1,0 +1,114 @@
+#include "container.h"
+
+#include "containerwidget.h"
+#include "control.h"
+#include "keycodes.h"
+#include "windowlesscontrol.h"
+
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+float PixelsPer(ScaleMode mode)
+{
+    return mode == ScaleMode::Twips ? 1.0F / TwipsPerPixel : 1.0F;
+}
+
+int ButtonsOf(Qt::MouseButtons buttons)
+{
+    return (buttons & Qt::LeftButton ? ButtonLeft : 0) | (buttons & Qt::RightButton ? ButtonRight : 0)
+        | (buttons & Qt::MiddleButton ? ButtonMiddle : 0);
+}
+
+int ShiftOf(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? ShiftMaskShift : 0) | (modifiers & Qt::ControlModifier ? ShiftMaskCtrl : 0)
+        | (modifiers & Qt::AltModifier ? ShiftMaskAlt : 0);
+}
+
+} // namespace
+
+Container::~Container() = default;
+
+float Container::ScaleX(float value, ScaleMode from, ScaleMode to) const
+{
+    // Pixels and the host's units (pixels too) are the same length; a twip is 1/15 of either.
+    return value * PixelsPer(from) / PixelsPer(to);
+}
+
+QWidget& Container::widget() const { return *widget_; }
+
+void Container::registerControl(Control& control) { controls_.push_back(&control); }
+
+void Container::unregisterControl(Control& control)
+{
+    std::erase(controls_, &control);
+    if (captured_ == dynamic_cast<WindowlessControl*>(&control))
+        captured_ = nullptr;
+}
+
+void Container::repaintWindowless()
+{
+    if (widget_)
+        widget_->update();
+}
+
+void Container::paintWindowless(QImage& canvas) const
+{
+    for (const Control* control : controls_)
+        if (const auto* windowless = dynamic_cast<const WindowlessControl*>(control); windowless && windowless->Visible())
+            windowless->paint(canvas);
+}
+
+WindowlessControl* Container::windowlessAt(QPoint pixel, bool mouseOnly) const
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        auto* windowless = dynamic_cast<WindowlessControl*>(*it);
+        if (windowless && windowless->Visible() && (!mouseOnly || windowless->takesMouse())
+            && windowless->pixelRect().contains(pixel))
+            return windowless;
+    }
+    return nullptr;
+}
+
+void Container::routeMouse(QMouseEvent& event)
+{
+    const QPointF position = event.position();
+    const QPoint pixel(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+    const int shift = ShiftOf(event.modifiers());
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        // The control that took a button keeps the mouse until every button is up, like a capture.
+        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel, true);
+        if (!target || !target->Enabled())
+            return;
+        captured_ = target;
+        target->mouseEvent(WindowlessControl::MouseAction::Down, ButtonsOf(event.button()), shift, pixel);
+        break;
+    }
+    case QEvent::MouseMove: {
+        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel, true);
+        if (target && target->Enabled())
+            target->mouseEvent(WindowlessControl::MouseAction::Move, ButtonsOf(event.buttons()), shift, pixel);
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel, true);
+        if (event.buttons() == Qt::NoButton)
+            captured_ = nullptr;
+        if (target && target->Enabled())
+            target->mouseEvent(WindowlessControl::MouseAction::Up, ButtonsOf(event.button()), shift, pixel);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+} // namespace platform

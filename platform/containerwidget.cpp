@@ -1,0 +1,71 @@
+#include "containerwidget.h"
+
+#include "container.h"
+#include "control.h"
+#include "windowlesscontrol.h"
+
+#include <QHelpEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace platform {
+
+ContainerWidget::ContainerWidget(Container& owner, QWidget* parent) : QWidget(parent), owner_(owner)
+{
+    // Windowless controls hear pointer moves without a button too.
+    setMouseTracking(true);
+}
+
+void ContainerWidget::paintEvent(QPaintEvent*)
+{
+    QImage canvas(size(), QImage::Format_RGB32);
+    canvas.fill(palette().color(QPalette::Window));
+    owner_.paintWindowless(canvas);
+    QPainter(this).drawImage(0, 0, canvas);
+}
+
+void ContainerWidget::mousePressEvent(QMouseEvent* event) { owner_.routeMouse(*event); }
+void ContainerWidget::mouseMoveEvent(QMouseEvent* event) { owner_.routeMouse(*event); }
+void ContainerWidget::mouseReleaseEvent(QMouseEvent* event) { owner_.routeMouse(*event); }
+
+void ContainerWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    owner_.widgetResized();
+}
+
+void ContainerWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        owner_.widgetStateChanged();
+}
+
+void ContainerWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    owner_.widgetShown(true);
+}
+
+void ContainerWidget::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    owner_.widgetShown(false);
+}
+
+bool ContainerWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (const WindowlessControl* control = owner_.windowlessAt(help->pos(), false);
+            control && !control->ToolTipText().empty()) {
+            QToolTip::showText(help->globalPos(), QString::fromStdString(control->ToolTipText()), this);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+} // namespace platform

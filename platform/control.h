@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QRect>
+
+#include <string>
+
+namespace platform {
+
+class Container;
+
+// A control as a form's design describes it. Lengths are in twips, 15 to a pixel.
+struct Design {
+    std::string name;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int tabIndex = -1; // -1: takes no part in the tab order
+    std::string toolTipText;
+    bool visible = true;
+    bool enabled = true;
+};
+
+// What every control has: a name, a place and size in its container's scale (pixels for every
+// container of this program), visibility, an enabled state, a tab index and a tooltip.
+class Control {
+public:
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    const std::string& Name() const { return name_; }
+    Container& Parent() const { return parent_; }
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setLeft(float left) { Move(left, top_, width_, height_); }
+    void setTop(float top) { Move(left_, top, width_, height_); }
+    void setWidth(float width) { Move(left_, top_, width, height_); }
+    void setHeight(float height) { Move(left_, top_, width_, height); }
+    // Throws InvalidPropertyValue for a negative width or height, leaving the control as it was.
+    void Move(float left, float top, float width, float height);
+
+    bool Visible() const { return visible_; }
+    void setVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    int TabIndex() const { return tabIndex_; }
+    const std::string& ToolTipText() const { return toolTipText_; }
+    void setToolTipText(const std::string& text);
+
+    // The control's outer rectangle in whole pixels of its container.
+    QRect pixelRect() const;
+
+protected:
+    Control(Container& parent, const Design& design);
+
+    // Called after each change, so that the control shows it; derived constructors call them once.
+    virtual void applyGeometry() {}
+    virtual void applyVisible() {}
+    virtual void applyEnabled() {}
+    virtual void applyToolTip() {}
+
+private:
+    Container& parent_;
+    std::string name_;
+    float left_;
+    float top_;
+    float width_;
+    float height_;
+    bool visible_;
+    bool enabled_;
+    int tabIndex_;
+    std::string toolTipText_;
+};
+
+} // namespace platform

@@ -1,0 +1,92 @@
+#include "form.h"
+
+#include "containerwidget.h"
+#include "control.h"
+#include "windowedcontrol.h"
+
+#include <QIcon>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace platform {
+
+Form::Form(const std::string& caption, int interiorWidthTwips, int interiorHeightTwips, bool userMode)
+    : window_(std::make_unique<ContainerWidget>(*this, nullptr)), userMode_(userMode)
+{
+    attachWidget(*window_);
+    window_->setWindowTitle(QString::fromStdString(caption));
+    window_->resize(interiorWidthTwips / TwipsPerPixel, interiorHeightTwips / TwipsPerPixel);
+}
+
+Form::~Form() = default;
+
+std::string Form::Caption() const { return window_->windowTitle().toStdString(); }
+
+void Form::setCaption(const std::string& caption) { window_->setWindowTitle(QString::fromStdString(caption)); }
+
+float Form::ScaleWidth() const { return window_->isMinimized() ? 0.0F : static_cast<float>(window_->width()); }
+
+float Form::ScaleHeight() const { return window_->isMinimized() ? 0.0F : static_cast<float>(window_->height()); }
+
+Form::WindowState Form::windowState() const
+{
+    if (window_->isMinimized())
+        return Minimized;
+    return window_->isMaximized() ? Maximized : Normal;
+}
+
+void Form::setWindowState(WindowState state)
+{
+    const Qt::WindowStates qt = state == Minimized ? Qt::WindowMinimized : state == Maximized ? Qt::WindowMaximized : Qt::WindowNoState;
+    window_->setWindowState(qt);
+}
+
+void Form::setIcon(const std::vector<Picture>& images)
+{
+    QIcon icon;
+    for (const Picture& image : images)
+        icon.addPixmap(QPixmap::fromImage(image.image()));
+    window_->setWindowIcon(icon);
+}
+
+void Form::Show()
+{
+    if (!loaded_) {
+        Load();
+        loaded_ = true;
+        applyTabOrder();
+    }
+    window_->show();
+    reportResize();
+}
+
+void Form::controlPropertyChanged(const Control& control, const std::string& key) { changed_.emplace_back(control.Name(), key); }
+
+void Form::widgetResized() { reportResize(); }
+
+void Form::widgetStateChanged() { reportResize(); }
+
+void Form::reportResize()
+{
+    if (!loaded_ || !window_->isVisible())
+        return;
+    const QSize interior(static_cast<int>(ScaleWidth()), static_cast<int>(ScaleHeight()));
+    if (interior == reported_)
+        return;
+    reported_ = interior;
+    Resize();
+}
+
+void Form::applyTabOrder()
+{
+    std::vector<WindowedControl*> order;
+    for (Control* control : controls())
+        if (auto* windowed = dynamic_cast<WindowedControl*>(control); windowed && windowed->TabIndex() >= 0)
+            order.push_back(windowed);
+    std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(&order[i - 1]->widget(), &order[i]->widget());
+}
+
+} // namespace platform

@@ -1,0 +1,75 @@
+#include "image.h"
+
+#include "container.h"
+#include "scalemode.h"
+
+#include <QImage>
+
+#include <algorithm>
+
+namespace platform {
+
+Image::Image(Container& parent, const Design& design, BorderStyle border) : WindowlessControl(parent, design), border_(border)
+{
+    applyGeometry();
+}
+
+void Image::setPicture(const platform::Picture& picture)
+{
+    picture_ = picture;
+    Parent().repaintWindowless();
+}
+
+void Image::paint(QImage& canvas) const
+{
+    const QRect outer = pixelRect();
+    const QRect inner = border_ == BorderFixedSingle ? outer.adjusted(1, 1, -1, -1) : outer;
+    const QRect visible = inner.intersected(canvas.rect());
+    if (!picture_.IsNull() && !visible.isEmpty()) {
+        const QImage& source = picture_.image();
+        // Nearest source pixel for every target pixel: whole blocks when the stretch is a whole factor.
+        for (int y = visible.top(); y <= visible.bottom(); ++y) {
+            const int sy = static_cast<int>(static_cast<long long>(y - inner.top()) * source.height() / inner.height());
+            const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
+            auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+            for (int x = visible.left(); x <= visible.right(); ++x)
+                to[x] = from[static_cast<long long>(x - inner.left()) * source.width() / inner.width()] | 0xFF000000U;
+        }
+    }
+    if (border_ == BorderFixedSingle && outer.width() > 0 && outer.height() > 0) {
+        const QRgb black = 0xFF000000U;
+        const QRect clip = canvas.rect();
+        for (int x = outer.left(); x <= outer.right(); ++x) {
+            if (clip.contains(x, outer.top()))
+                canvas.setPixel(x, outer.top(), black);
+            if (clip.contains(x, outer.bottom()))
+                canvas.setPixel(x, outer.bottom(), black);
+        }
+        for (int y = outer.top(); y <= outer.bottom(); ++y) {
+            if (clip.contains(outer.left(), y))
+                canvas.setPixel(outer.left(), y, black);
+            if (clip.contains(outer.right(), y))
+                canvas.setPixel(outer.right(), y, black);
+        }
+    }
+}
+
+void Image::mouseEvent(MouseAction action, int buttons, int shift, QPoint pixel)
+{
+    const auto twips = [this](int pixels) { return Parent().ScaleX(static_cast<float>(pixels), ScaleMode::Pixels, ScaleMode::Twips); };
+    const float x = twips(pixel.x() - pixelRect().left());
+    const float y = twips(pixel.y() - pixelRect().top());
+    switch (action) {
+    case MouseAction::Down:
+        MouseDown(buttons, shift, x, y);
+        break;
+    case MouseAction::Move:
+        MouseMove(buttons, shift, x, y);
+        break;
+    case MouseAction::Up:
+        MouseUp(buttons, shift, x, y);
+        break;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "event.h"
+#include "picture.h"
+#include "windowlesscontrol.h"
+
+namespace platform {
+
+// Shows a picture stretched over its interior, each source pixel an exact block of whole pixels
+// (no smoothing), inside an optional flat one-pixel border. Reports the mouse with positions in
+// twips from its outer top-left corner, border included.
+class Image : public WindowlessControl {
+public:
+    enum BorderStyle { BorderNone = 0, BorderFixedSingle = 1 };
+
+    Image(Container& parent, const Design& design, BorderStyle border);
+
+    const platform::Picture& Picture() const { return picture_; }
+    void setPicture(const platform::Picture& picture);
+
+    // (button, shift, x, y): x and y in twips.
+    Event<int, int, float, float> MouseDown;
+    Event<int, int, float, float> MouseMove;
+    Event<int, int, float, float> MouseUp;
+
+    void paint(QImage& canvas) const override;
+    bool takesMouse() const override { return true; }
+    void mouseEvent(MouseAction action, int buttons, int shift, QPoint pixel) override;
+
+private:
+    platform::Picture picture_;
+    BorderStyle border_;
+};
+
+} // namespace platform

@@ -1,0 +1,137 @@
+#include "picturebox.h"
+
+#include "container.h"
+#include "keycodes.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+int KeyCodeOf(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Down: return KeyDown;
+    case Qt::Key_Backspace: return KeyBack;
+    case Qt::Key_Tab: return KeyTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyReturn;
+    case Qt::Key_Escape: return KeyEscape;
+    case Qt::Key_Space: return KeySpace;
+    case Qt::Key_PageUp: return KeyPageUp;
+    case Qt::Key_PageDown: return KeyPageDown;
+    case Qt::Key_End: return KeyEnd;
+    case Qt::Key_Home: return KeyHome;
+    case Qt::Key_Insert: return KeyInsert;
+    case Qt::Key_Delete: return KeyDelete;
+    default: break;
+    }
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
+        return qtKey; // the same codes as their upper-case characters
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F16)
+        return 112 + (qtKey - Qt::Key_F1);
+    return 0;
+}
+
+int ShiftOf(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? ShiftMaskShift : 0) | (modifiers & Qt::ControlModifier ? ShiftMaskCtrl : 0)
+        | (modifiers & Qt::AltModifier ? ShiftMaskAlt : 0);
+}
+
+} // namespace
+
+class PictureBox::Widget : public QWidget {
+public:
+    Widget(PictureBox& owner, QWidget* parent) : QWidget(parent), owner_(owner)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const int border = owner_.borderWidth();
+        if (border > 0) {
+            painter.setPen(Qt::black);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        painter.drawImage(border, border, owner_.surface().image());
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int code = KeyCodeOf(event->key());
+        owner_.KeyDown(code, ShiftOf(event->modifiers()));
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        owner_.GotFocus();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QWidget::focusOutEvent(event);
+        owner_.LostFocus();
+    }
+
+private:
+    PictureBox& owner_;
+};
+
+PictureBox::PictureBox(Container& parent, const Design& design, ColorValue backColor, BorderStyle border)
+    : WindowedControl(parent, design, std::make_unique<Widget>(*this, &parent.widget()))
+    , backColor_(backColor)
+    , border_(border)
+{
+    applyAll();
+}
+
+void PictureBox::applyGeometry()
+{
+    WindowedControl::applyGeometry();
+    const QRect r = pixelRect();
+    surface_.Resize(r.width() - 2 * borderWidth(), r.height() - 2 * borderWidth(), backColor_);
+}
+
+void PictureBox::setBackColor(ColorValue color)
+{
+    backColor_ = color;
+    Cls();
+}
+
+void PictureBox::Cls()
+{
+    surface_.Fill(backColor_);
+    if (!picture_.IsNull())
+        surface_.Draw(picture_.image());
+    widget().update();
+}
+
+void PictureBox::Refresh() { widget().repaint(); }
+
+ColorValue PictureBox::Point(float x, float y) const
+{
+    if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > 1e9F || std::fabs(y) > 1e9F)
+        return -1;
+    return surface_.Pixel(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
+}
+
+void PictureBox::setPicture(const platform::Picture& picture)
+{
+    picture_ = picture;
+    if (!picture_.IsNull())
+        surface_.Draw(picture_.image());
+    widget().update();
+}
+
+} // namespace platform

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "colorvalue.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace platform {
+
+// A persistent pixel image: what is drawn into it stays until it is filled again.
+class Surface {
+public:
+    Surface() = default;
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Pixels per row of bits().
+    int stride() const { return stride_; }
+    std::uint32_t* bits() { return bits_; }
+    const std::uint32_t* bits() const { return bits_; }
+
+    // New size; what was drawn stays where it still fits, new area takes `fill`.
+    void Resize(int width, int height, ColorValue fill);
+    void Fill(ColorValue color);
+    // 0 <= x < width, 0 <= y < height; returns -1 outside.
+    ColorValue Pixel(int x, int y) const;
+    void SetPixel(int x, int y, ColorValue color);
+
+    // The pixels as a Qt image for painting; shares the memory, valid until the next Resize.
+    const QImage& image() const { return image_; }
+    // Copies an image at one pixel per pixel with its top-left corner at (0, 0), clipped.
+    void Draw(const QImage& picture);
+
+private:
+    QImage image_;
+    std::uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    int stride_ = 0;
+};
+
+// A borrowed handle to a surface: it never owns what it names and stays valid while the surface lives.
+struct DeviceContext {
+    Surface* surface = nullptr;
+    explicit operator bool() const { return surface != nullptr; }
+    bool operator==(const DeviceContext&) const = default;
+};
+
+enum class RasterOp : std::uint32_t { SrcCopy = 0x00CC0020 };
+inline constexpr RasterOp SRCCOPY = RasterOp::SrcCopy;
+
+// Copies the width by height block at (sx, sy) of src to (x, y) of dst, exactly, pixel for pixel.
+// The block is clipped to both surfaces: nothing is read or written outside either. Called once
+// per ant step, so it takes no painter and allocates nothing.
+inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, DeviceContext src, int sx, int sy,
+                   RasterOp /*only SRCCOPY exists*/ = SRCCOPY)
+{
+    if (!dst || !src)
+        return;
+    Surface& d = *dst.surface;
+    const Surface& s = *src.surface;
+    // Clip the left and top edges against both surfaces, then the right and bottom edges.
+    const int shiftX = std::max({0, -x, -sx});
+    const int shiftY = std::max({0, -y, -sy});
+    x += shiftX;
+    sx += shiftX;
+    y += shiftY;
+    sy += shiftY;
+    width = std::min({width - shiftX, d.width() - x, s.width() - sx});
+    height = std::min({height - shiftY, d.height() - y, s.height() - sy});
+    if (width <= 0 || height <= 0)
+        return;
+    std::uint32_t* to = d.bits() + static_cast<std::ptrdiff_t>(y) * d.stride() + x;
+    const std::uint32_t* from = s.bits() + static_cast<std::ptrdiff_t>(sy) * s.stride() + sx;
+    if (width == 1) {
+        for (int row = 0; row < height; ++row, to += d.stride(), from += s.stride())
+            *to = *from;
+        return;
+    }
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
+    for (int row = 0; row < height; ++row, to += d.stride(), from += s.stride())
+        std::memcpy(to, from, rowBytes);
+}
+
+} // namespace platform

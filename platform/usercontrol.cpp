@@ -1,0 +1,57 @@
+#include "usercontrol.h"
+
+#include "containerwidget.h"
+
+namespace platform {
+
+UserControl::UserControl(Container& host, const Design& design)
+    : Container(), WindowedControl(host, design, std::make_unique<ContainerWidget>(*this, &host.widget()))
+{
+    attachWidget(static_cast<ContainerWidget&>(WindowedControl::widget()));
+    WindowedControl::widget().setFocusPolicy(Qt::StrongFocus);
+    applyAll();
+}
+
+UserControl::~UserControl() = default;
+
+void UserControl::Create(const PropertyBag* saved)
+{
+    UserControl_Initialize();
+    if (saved)
+        UserControl_ReadProperties(*saved);
+    else
+        UserControl_InitProperties();
+}
+
+PropertyBag UserControl::Save()
+{
+    PropertyBag bag;
+    UserControl_WriteProperties(bag);
+    return bag;
+}
+
+bool UserControl::AmbientUserMode() const { return Parent().AmbientUserMode(); }
+
+void UserControl::PropertyChanged(const std::string& key) { Parent().controlPropertyChanged(*this, key); }
+
+void UserControl::setFocusChild(WindowedControl& child) { WindowedControl::widget().setFocusProxy(&child.widget()); }
+
+void UserControl::applyGeometry()
+{
+    WindowedControl::applyGeometry();
+    const QSize size = pixelRect().size();
+    if (size == applied_)
+        return;
+    applied_ = size;
+    UserControl_Resize();
+}
+
+void UserControl::widgetShown(bool shown)
+{
+    if (shown)
+        UserControl_Show();
+    else
+        UserControl_Hide();
+}
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "container.h"
+#include "propertybag.h"
+#include "windowedcontrol.h"
+
+#include <string>
+
+namespace platform {
+
+// A control made of other controls, hosted in a form or another container. Its life: Initialize,
+// then InitProperties (never saved) or ReadProperties (loaded from a property bag); Show and Hide as
+// it appears and disappears; WriteProperties when its host saves it. Its size is the extender's,
+// in the host's units; a click or a tab into it gives the focus to its focusable child.
+class UserControl : public Container, public WindowedControl {
+public:
+    ~UserControl() override;
+
+    using Container::widget;
+
+    // Runs the life cycle's first steps: Initialize, then ReadProperties with `saved` or, without
+    // one, InitProperties.
+    void Create(const PropertyBag* saved);
+    // Runs WriteProperties into a new bag.
+    PropertyBag Save();
+
+    bool AmbientUserMode() const override;
+
+protected:
+    UserControl(Container& host, const Design& design);
+
+    virtual void UserControl_Initialize() {}
+    virtual void UserControl_InitProperties() {}
+    virtual void UserControl_ReadProperties(const PropertyBag& /*bag*/) {}
+    virtual void UserControl_WriteProperties(PropertyBag& /*bag*/) {}
+    virtual void UserControl_Resize() {}
+    virtual void UserControl_Show() {}
+    virtual void UserControl_Hide() {}
+
+    // Tells the host that a saved property changed.
+    void PropertyChanged(const std::string& key);
+    // The child that takes the keyboard focus for the whole control.
+    void setFocusChild(WindowedControl& child);
+
+private:
+    void applyGeometry() override;
+    void widgetShown(bool shown) override;
+    QSize applied_;
+};
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "control.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace platform {
+
+// A control with a Qt widget of its own: it takes the focus and keys, and lies above every
+// windowless control of its container.
+class WindowedControl : public Control {
+public:
+    ~WindowedControl() override;
+
+    QWidget& widget() const { return *widget_; }
+    void SetFocus();
+
+protected:
+    // widget must be a child of the container's widget.
+    WindowedControl(Container& parent, const Design& design, std::unique_ptr<QWidget> widget);
+    // Shows the design's geometry, visibility, state and tooltip; derived constructors call it last.
+    void applyAll();
+    void applyGeometry() override;
+    void applyVisible() override;
+    void applyEnabled() override;
+    void applyToolTip() override;
+
+private:
+    std::unique_ptr<QWidget> widget_;
+};
+
+} // namespace platform
