@@ -14,9 +14,10 @@ namespace platform {
 
 namespace {
 
-float PixelsPer(ScaleMode mode)
+// Pixels and the host's units (pixels too) are the same length; a twip is 1/15 of either.
+float TwipsPer(ScaleMode mode)
 {
-    return mode == ScaleMode::Twips ? 1.0F / TwipsPerPixel : 1.0F;
+    return mode == ScaleMode::Twips ? 1.0F : static_cast<float>(TwipsPerPixel);
 }
 
 int ButtonsOf(Qt::MouseButtons buttons)
@@ -37,8 +38,7 @@ Container::~Container() = default;
 
 float Container::ScaleX(float value, ScaleMode from, ScaleMode to) const
 {
-    // Pixels and the host's units (pixels too) are the same length; a twip is 1/15 of either.
-    return value * PixelsPer(from) / PixelsPer(to);
+    return value * TwipsPer(from) / TwipsPer(to);
 }
 
 QWidget& Container::widget() const { return *widget_; }

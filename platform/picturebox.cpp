@@ -32,6 +32,9 @@ int KeyCodeOf(int qtKey)
     case Qt::Key_Home: return KeyHome;
     case Qt::Key_Insert: return KeyInsert;
     case Qt::Key_Delete: return KeyDelete;
+    case Qt::Key_Shift: return KeyShift;
+    case Qt::Key_Control: return KeyControl;
+    case Qt::Key_Alt: return KeyMenu;
     default: break;
     }
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))

@@ -1,0 +1,75 @@
+#include "surface.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+struct Surfaces : ::testing::Test {
+    Surface dst;
+    Surface src;
+    void SetUp() override
+    {
+        dst.Resize(10, 8, RGB(0, 0, 0));
+        src.Resize(4, 4, RGB(0, 0, 0));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                src.SetPixel(x, y, RGB(10 * x, 10 * y, 200));
+    }
+    int Painted() const
+    {
+        int count = 0;
+        for (int y = 0; y < dst.height(); ++y)
+            for (int x = 0; x < dst.width(); ++x)
+                count += dst.Pixel(x, y) != RGB(0, 0, 0);
+        return count;
+    }
+};
+
+TEST_F(Surfaces, BitBltCopiesTheBlockExactly)
+{
+    BitBlt({&dst}, 3, 2, 3, 2, {&src}, 1, 1, SRCCOPY);
+    EXPECT_EQ(Painted(), 6);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(dst.Pixel(3 + x, 2 + y), src.Pixel(1 + x, 1 + y));
+}
+
+TEST_F(Surfaces, BitBltClipsToBothSurfaces)
+{
+    BitBlt({&dst}, -2, -1, 4, 4, {&src}, 0, 0, SRCCOPY); // only the lower right 2 x 3 lands
+    EXPECT_EQ(Painted(), 6);
+    EXPECT_EQ(dst.Pixel(0, 0), src.Pixel(2, 1));
+    dst.Fill(RGB(0, 0, 0));
+    BitBlt({&dst}, 8, 6, 15, 15, {&src}, 0, 0, SRCCOPY); // right and bottom edges of dst
+    EXPECT_EQ(Painted(), 4);
+    EXPECT_EQ(dst.Pixel(9, 7), src.Pixel(1, 1));
+    dst.Fill(RGB(0, 0, 0));
+    BitBlt({&dst}, 0, 0, 15, 15, {&src}, 2, -3, SRCCOPY); // the source is smaller than the block
+    EXPECT_EQ(Painted(), 8);
+    EXPECT_EQ(dst.Pixel(0, 3), src.Pixel(2, 0));
+    EXPECT_EQ(dst.Pixel(1, 6), src.Pixel(3, 3));
+    dst.Fill(RGB(0, 0, 0));
+    for (auto [x, y] : {std::pair{-15, 0}, {10, 0}, {0, 8}, {0, -15}, {-2147483647, -2147483647}})
+        BitBlt({&dst}, x, y, 15, 15, {&src}, 0, 0, SRCCOPY);
+    BitBlt({&dst}, 0, 0, 0, 5, {&src}, 0, 0, SRCCOPY);
+    BitBlt({&dst}, 0, 0, -3, 5, {&src}, 0, 0, SRCCOPY);
+    BitBlt({}, 0, 0, 3, 3, {&src}, 0, 0, SRCCOPY);
+    EXPECT_EQ(Painted(), 0);
+}
+
+TEST_F(Surfaces, ResizeKeepsWhatStillFitsAndPixelIsMinusOneOutside)
+{
+    dst.SetPixel(2, 2, RGB(1, 2, 3));
+    dst.SetPixel(9, 7, RGB(1, 2, 3));
+    dst.Resize(5, 12, RGB(9, 9, 9));
+    EXPECT_EQ(dst.Pixel(2, 2), RGB(1, 2, 3));
+    EXPECT_EQ(dst.Pixel(4, 11), RGB(9, 9, 9));
+    EXPECT_EQ(dst.Pixel(4, 7), RGB(0, 0, 0));
+    EXPECT_EQ(dst.Pixel(5, 0), -1);
+    EXPECT_EQ(dst.Pixel(0, 12), -1);
+    EXPECT_EQ(dst.Pixel(-1, 0), -1);
+}
+
+} // namespace
