@@ -2,6 +2,7 @@
 
 #include "containerwidget.h"
 #include "control.h"
+#include "usercontrol.h"
 #include "windowedcontrol.h"
 
 #include <QIcon>
@@ -78,15 +79,35 @@ void Form::reportResize()
     Resize();
 }
 
-void Form::applyTabOrder()
+namespace {
+
+// The widgets that take the focus, in tab order; a user control contributes its own, in its order.
+void AppendTabStops(const Container& container, std::vector<QWidget*>& stops)
 {
     std::vector<WindowedControl*> order;
-    for (Control* control : controls())
+    for (Control* control : container.controls())
         if (auto* windowed = dynamic_cast<WindowedControl*>(control); windowed && windowed->TabIndex() >= 0)
             order.push_back(windowed);
     std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->TabIndex() < b->TabIndex(); });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(&order[i - 1]->widget(), &order[i]->widget());
+    for (WindowedControl* control : order) {
+        if (const auto* inner = dynamic_cast<const UserControl*>(control))
+            AppendTabStops(*inner, stops);
+        else
+            stops.push_back(&control->widget());
+    }
+}
+
+} // namespace
+
+void Form::applyTabOrder()
+{
+    std::vector<QWidget*> stops;
+    AppendTabStops(*this, stops);
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1], stops[i]);
+    // The window opens with the focus on its first tab stop.
+    if (!stops.empty())
+        stops.front()->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 } // namespace platform

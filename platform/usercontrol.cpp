@@ -8,7 +8,8 @@ UserControl::UserControl(Container& host, const Design& design)
     : Container(), WindowedControl(host, design, std::make_unique<ContainerWidget>(*this, &host.widget()))
 {
     attachWidget(static_cast<ContainerWidget&>(WindowedControl::widget()));
-    WindowedControl::widget().setFocusPolicy(Qt::StrongFocus);
+    // A click hands the focus on to the focus child; tabbing reaches that child directly.
+    WindowedControl::widget().setFocusPolicy(Qt::ClickFocus);
     applyAll();
 }
 
