@@ -1,0 +1,175 @@
+#include "form1.h"
+
+#include "captions.h"
+#include "errors.h"
+#include "form1design.h"
+#include "pictures.h"
+#include "propertybag.h"
+
+#include <charconv>
+#include <string>
+
+namespace mainwindow {
+
+using platform::PictureBox;
+using platform::RGB;
+
+namespace {
+
+// The lists hold only decimal numbers, so their text always converts.
+std::int32_t ToInt32(const std::string& text)
+{
+    std::int32_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+void LoadSaved(colorpic::ColorPic& picker, const char* saved)
+{
+    const platform::PropertyBag bag = platform::PropertyBag::FromText(saved);
+    picker.Create(&bag);
+}
+
+} // namespace
+
+Form1::Form1()
+    : Form("Vemmick", design::FormWidth, design::FormHeight)
+    , cmdClear(*this, design::cmdClear, ClearPicture())
+    , cmdStart(*this, design::cmdStart, StartPicture())
+    , cmdStop(*this, design::cmdStop, StopPicture())
+    , chkPause(*this, design::chkPause, PausePicture(), 0)
+    , cboInterval(*this, design::cboInterval)
+    , cboSteps(*this, design::cboSteps)
+    , cboDotSize(*this, design::cboDotSize)
+    , cpOne(*this, design::cpOne)
+    , cpTwo(*this, design::cpTwo)
+    , picDest(*this, design::picDest, RGB(255, 255, 255), PictureBox::BorderFixedSingle)
+    , Timer(false, design::TimerInterval)
+{
+    picSrc.Load(1, *this, design::picSrc1, RGB(68, 255, 175), PictureBox::BorderFixedSingle);
+    picSrc.Load(0, *this, design::picSrc0, RGB(139, 0, 174), PictureBox::BorderFixedSingle);
+    LoadSaved(cpOne, design::cpOneSaved);
+    LoadSaved(cpTwo, design::cpTwoSaved);
+    setIcon({IconPicture(16), IconPicture(32)});
+
+    Load = [this] { Form_Load(); };
+    Resize = [this] { Form_Resize(); };
+    cmdStart.Click = [this] { cmdStart_Click(); };
+    cmdStop.Click = [this] { cmdStop_Click(); };
+    chkPause.Click = [this] { chkPause_Click(); };
+    cmdClear.Click = [this] { cmdClear_Click(); };
+    cboSteps.Click = [this] { cboSteps_Click(); };
+    cboInterval.Click = [this] { cboInterval_Click(); };
+    cboDotSize.Click = [this] { cboDotSize_Click(); };
+    cpOne.RGBChanged = [this] { cpOne_RGBChanged(); };
+    cpTwo.RGBChanged = [this] { cpTwo_RGBChanged(); };
+    Timer.Tick = [this] { Timer_Timer(); };
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load()
+{
+    destDC = picDest.hDC();
+    world_.setDotSize(3);
+    for (int i = 1; i <= 15; ++i)
+        cboDotSize.AddItem(std::to_string(i));
+    cboDotSize.setText(std::to_string(world_.dotSize()));
+    for (const char* item : {"20", "100", "300", "1000", "3000", "10000", "30000"})
+        cboInterval.AddItem(item);
+    cboInterval.setListIndex(0);
+    for (const char* item : {"1", "10", "100", "1000", "10000", "100000"})
+        cboSteps.AddItem(item);
+    cboSteps.setListIndex(3);
+    cpOne.setRGBColor(picSrc(1).BackColor());
+    cpTwo.setRGBColor(picSrc(0).BackColor());
+    picDest.setBackColor(cpTwo.RGBColor());
+    // The step tables are the world's constants (AntWorld::stepX, stepY): nothing to fill.
+}
+
+void Form1::Form_Resize()
+{
+    // Every step goes on after a failure of the one before, like the rest of the layout.
+    platform::ResumeNext([&] { picDest.Move(0, picDest.Top(), ScaleWidth(), ScaleHeight() - picDest.Top()); });
+    const auto minimum = static_cast<float>(world_.dotSize() + 4);
+    platform::ResumeNext([&] {
+        if (picDest.Width() < minimum)
+            picDest.setWidth(minimum);
+    });
+    platform::ResumeNext([&] {
+        if (picDest.Height() < minimum)
+            picDest.setHeight(minimum);
+    });
+    platform::ResumeNext([&] { ShowGridSize(); });
+}
+
+void Form1::cmdStart_Click()
+{
+    Timer.setEnabled(true);
+    world_.setHeading(0);
+    picDest.setBackColor(cpTwo.RGBColor());
+    cboDotSize.setEnabled(false);
+    chkPause.setValue(0);
+    chkPause.setEnabled(true);
+    world_.ResetWorld(picDest.ScaleWidth(), picDest.ScaleHeight());
+    dots_.reset(world_.storeSize());
+    picDest.Cls();
+}
+
+void Form1::cmdStop_Click()
+{
+    chkPause.setValue(0);
+    chkPause.setEnabled(false);
+    Timer.setEnabled(false);
+    cboDotSize.setEnabled(true);
+}
+
+void Form1::chkPause_Click() { Timer.setEnabled(chkPause.Value() != 1); }
+
+void Form1::cmdClear_Click() { picDest.Cls(); }
+
+void Form1::cboSteps_Click() { stepsPerCycle_ = ToInt32(cboSteps.Text()); }
+
+void Form1::cboInterval_Click()
+{
+    cycleInterval_ = ToInt32(cboInterval.Text());
+    Timer.setInterval(cycleInterval_);
+}
+
+void Form1::cboDotSize_Click()
+{
+    world_.setDotSize(ToInt32(cboDotSize.Text()));
+    ShowGridSize();
+}
+
+void Form1::cpOne_RGBChanged() { picSrc(1).setBackColor(cpOne.RGBColor()); }
+
+void Form1::cpTwo_RGBChanged() { picSrc(0).setBackColor(cpTwo.RGBColor()); }
+
+void Form1::Timer_Timer()
+{
+    if (!world_.hasWorld())
+        return; // the timer only runs after Start; nothing to step before a world exists
+    destDC = picDest.hDC();
+    const std::int32_t n = stepsPerCycle_;
+    for (std::int32_t i = 1; i <= n; ++i)
+        world_.StepAnt([this](std::int32_t x, std::int32_t y, std::uint8_t) { dots_.add(x, y, world_.index(x, y)); });
+    const std::int32_t size = world_.dotSize();
+    const platform::DeviceContext swatch[2] = {picSrc(0).hDC(), picSrc(1).hDC()};
+    dots_.flush(
+        [&](const DotQueue::Cell& cell) {
+            BitBlt(destDC, (cell.x - 1) * size, (cell.y - 1) * size, size, size, swatch[world_.cell(cell.x, cell.y)], 0, 0,
+                   platform::SRCCOPY);
+        },
+        [&](const DotQueue::Cell& cell) { return world_.index(cell.x, cell.y); });
+    picDest.Refresh();
+    const sim::Shares shares = world_.ColorShares();
+    setCaption(sim::RunCaption(world_.gridWidth(), world_.gridHeight(), world_.stepCount(), shares.colorOne, shares.colorTwo));
+}
+
+void Form1::ShowGridSize()
+{
+    setCaption(sim::SizeCaption(picDest.ScaleWidth(), picDest.ScaleHeight(), world_.dotSize()));
+}
+
+} // namespace mainwindow

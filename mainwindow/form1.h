@@ -1,0 +1,70 @@
+#pragma once
+
+#include "antworld.h"
+#include "checkbox.h"
+#include "colorpic.h"
+#include "combobox.h"
+#include "commandbutton.h"
+#include "controlarray.h"
+#include "dotqueue.h"
+#include "form.h"
+#include "picturebox.h"
+#include "surface.h"
+#include "timer.h"
+
+#include <cstdint>
+
+namespace mainwindow {
+
+// The program's window: a row of controls along the top (Clear, Start, Stop, Pause, the interval,
+// steps and dot-size lists, and the two colour swatches with their pickers) above the drawing area,
+// where the ant runs on a timer and every flipped cell is drawn as a square dot.
+class Form1 : public platform::Form {
+public:
+    Form1();
+    ~Form1() override;
+
+    // The controls, by the names of the design.
+    platform::CommandButton cmdClear;
+    platform::CommandButton cmdStart;
+    platform::CommandButton cmdStop;
+    platform::CheckBox chkPause;
+    platform::ComboBox cboInterval;
+    platform::ComboBox cboSteps;
+    platform::ComboBox cboDotSize;
+    colorpic::ColorPic cpOne;
+    colorpic::ColorPic cpTwo;
+    platform::PictureBox picDest;
+    platform::ControlArray<platform::PictureBox> picSrc;
+    platform::Timer Timer;
+
+    const sim::AntWorld& world() const { return world_; }
+    std::int32_t stepsPerCycle() const { return stepsPerCycle_; }
+    std::int32_t cycleInterval() const { return cycleInterval_; }
+    std::int32_t dotSize() const { return world_.dotSize(); }
+
+    // One timer cycle, as a tick runs it.
+    void Timer_Timer();
+
+private:
+    void Form_Load();
+    void Form_Resize();
+    void cmdStart_Click();
+    void cmdStop_Click();
+    void chkPause_Click();
+    void cmdClear_Click();
+    void cboSteps_Click();
+    void cboInterval_Click();
+    void cboDotSize_Click();
+    void cpOne_RGBChanged();
+    void cpTwo_RGBChanged();
+    void ShowGridSize();
+
+    sim::AntWorld world_;
+    DotQueue dots_;
+    platform::DeviceContext destDC;
+    std::int32_t stepsPerCycle_ = 0;
+    std::int32_t cycleInterval_ = 0;
+};
+
+} // namespace mainwindow

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "control.h"
+
+namespace mainwindow::design {
+
+// The main window as designed: every length in twips, 15 to a pixel. All controls of the top row
+// are 315 twips (21 pixels) high.
+inline constexpr int FormWidth = 8520;
+inline constexpr int FormHeight = 6105;
+inline constexpr int RowHeight = 315;
+
+//                                  name           left   top  width   height     tab  tooltip
+inline const platform::Design cmdClear{"cmdClear",       0,   0,  450, RowHeight,  0, "Clear image"};
+inline const platform::Design cmdStart{"cmdStart",     480,   0,  450, RowHeight,  1, "Start"};
+inline const platform::Design cmdStop{"cmdStop",       960,   0,  450, RowHeight,  2, "Stop"};
+inline const platform::Design chkPause{"chkPause",    1440,   0,  450, RowHeight,  3, "Pause", true, false};
+inline const platform::Design cboInterval{"cboInterval", 2040, 0, 975, RowHeight,  4, "Milliseconds between cycles"};
+inline const platform::Design cboSteps{"cboSteps",    3120,   0,  975, RowHeight,  5, "Steps per cycle"};
+inline const platform::Design cboDotSize{"cboDotSize", 4200,  0,  615, RowHeight,  6, "Select dot size"};
+inline const platform::Design cpOne{"cpOne",          5160,   0,  765, RowHeight,  7, "Select color one"};
+inline const platform::Design cpTwo{"cpTwo",          6240,   0,  765, RowHeight,  8, "Select color two"};
+inline const platform::Design picDest{"picDest",         0, 360, 6855,      5055,  9, ""};
+inline const platform::Design picSrc1{"picSrc",       4920,   0,  255, RowHeight, 10, "Color one"};
+inline const platform::Design picSrc0{"picSrc",       6000,   0,  255, RowHeight, 11, "Color two"};
+
+// The pickers' saved properties.
+inline constexpr const char* cpOneSaved = "SizeFactor = 1\n";
+inline constexpr const char* cpTwoSaved = "SizeFactor = 1\n";
+
+inline constexpr int TimerInterval = 20;
+
+} // namespace mainwindow::design
