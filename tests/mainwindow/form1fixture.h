@@ -1,0 +1,97 @@
+#pragma once
+
+#include "antworld.h"
+#include "form1.h"
+#include "palette.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace testing_form1 {
+
+using platform::ColorValue;
+using platform::RGB;
+
+inline constexpr ColorValue SpringGreen = RGB(68, 255, 175);
+inline constexpr ColorValue Purple = RGB(139, 0, 174);
+
+enum class RunState { Idle, Running, Paused, Stopped };
+
+// A shown main window, as the program starts it.
+class Form1Test : public ::testing::Test {
+protected:
+    mainwindow::Form1 form;
+
+    void SetUp() override
+    {
+        form.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form.widget()));
+    }
+
+    QWindow* window() { return form.widget().windowHandle(); }
+
+    // A user's click on a button, at the button's centre.
+    void Click(platform::WindowedControl& control) { QTest::mouseClick(&control.widget(), Qt::LeftButton); }
+
+    // A user's pick of a list item, as the drop-down reports it.
+    void Pick(platform::ComboBox& combo, const std::string& item)
+    {
+        auto& qt = static_cast<QComboBox&>(combo.widget());
+        const int index = qt.findText(QString::fromStdString(item));
+        ASSERT_GE(index, 0) << item;
+        ASSERT_TRUE(qt.isEnabled()) << "a disabled list takes no picks";
+        {
+            const QSignalBlocker blocker(&qt);
+            qt.setCurrentIndex(index);
+        }
+        emit qt.activated(index);
+    }
+
+    // The window's interior made width by height pixels.
+    void ResizeTo(int width, int height)
+    {
+        form.widget().resize(width, height);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.ScaleWidth() == width && form.ScaleHeight() == height; }, 2000));
+        QCoreApplication::processEvents();
+    }
+
+    void ExpectState(RunState state)
+    {
+        const bool running = state == RunState::Running;
+        const bool paused = state == RunState::Paused;
+        const bool idle = state == RunState::Idle;
+        EXPECT_EQ(form.Timer.Enabled(), running);
+        EXPECT_EQ(form.chkPause.Value(), paused ? 1 : 0);
+        EXPECT_EQ(form.chkPause.Enabled(), running || paused);
+        EXPECT_EQ(form.cboDotSize.Enabled(), !(running || paused));
+        EXPECT_EQ(form.world().hasWorld(), !idle);
+        const platform::Control* always[] = {&form.cmdStart, &form.cmdStop, &form.cmdClear, &form.cboSteps,
+                                             &form.cboInterval, &form.cpOne, &form.cpTwo};
+        for (const platform::Control* control : always)
+            EXPECT_TRUE(control->Enabled()) << control->Name();
+    }
+
+    // Colour of a pixel of the drawing area's image, and of its rendering on screen.
+    ColorValue Drawn(int x, int y) { return form.picDest.Point(static_cast<float>(x), static_cast<float>(y)); }
+    QImage Screen() { return form.picDest.widget().grab().toImage(); }
+};
+
+// The same world run by the simulation library alone.
+inline sim::AntWorld Reference(const mainwindow::Form1& form, long steps)
+{
+    sim::AntWorld world;
+    world.setDotSize(form.dotSize());
+    world.ResetWorld(form.picDest.ScaleWidth(), form.picDest.ScaleHeight());
+    for (long i = 0; i < steps; ++i)
+        world.StepAnt([](int, int, int) {});
+    return world;
+}
+
+} // namespace testing_form1
