@@ -5,8 +5,8 @@ namespace mainwindow {
 void DotQueue::reset(std::size_t cells)
 {
     queued_.assign(cells, 0);
-    order_.clear();
-    order_.reserve(cells < 4096 ? cells : 4096);
+    order_.assign(cells + 1, 0);
+    count_ = 0;
 }
 
 } // namespace mainwindow

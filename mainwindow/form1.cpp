@@ -154,14 +154,13 @@ void Form1::Timer_Timer()
     const std::int32_t n = stepsPerCycle_;
     for (std::int32_t i = 1; i <= n; ++i)
         world_.StepAnt([this](std::int32_t x, std::int32_t y, std::uint8_t) { dots_.add(x, y, world_.index(x, y)); });
+    // The dot of each flipped cell, from the swatch of its final state.
     const std::int32_t size = world_.dotSize();
     const platform::DeviceContext swatch[2] = {picSrc(0).hDC(), picSrc(1).hDC()};
-    dots_.flush(
-        [&](const DotQueue::Cell& cell) {
-            BitBlt(destDC, (cell.x - 1) * size, (cell.y - 1) * size, size, size, swatch[world_.cell(cell.x, cell.y)], 0, 0,
-                   platform::SRCCOPY);
-        },
-        [&](const DotQueue::Cell& cell) { return world_.index(cell.x, cell.y); });
+    dots_.flush([&](std::int32_t x, std::int32_t y) {
+        BitBlt(destDC, (x - 1) * size, (y - 1) * size, size, size, swatch[world_.cell(x, y)], 0, 0, platform::SRCCOPY);
+        return world_.index(x, y);
+    });
     picDest.Refresh();
     const sim::Shares shares = world_.ColorShares();
     setCaption(sim::RunCaption(world_.gridWidth(), world_.gridHeight(), world_.stepCount(), shares.colorOne, shares.colorTwo));
