@@ -43,9 +43,9 @@ void BM_QueuedSteps(benchmark::State& state)
     dots.reset(world.storeSize());
     for (auto _ : state) {
         for (long i = 0; i < kSteps; ++i)
-            world.StepAnt([&](int x, int y, int) { dots.add(x, y, world.index(x, y)); });
+            world.StepAntMarking([&](int x, int y, int, std::uint32_t isNew) { dots.add(x, y, isNew); });
         state.counters["dots"] = static_cast<double>(dots.size());
-        dots.flush([&](int x, int y) { return world.index(x, y); });
+        dots.flush([&](int x, int y) { world.Unmark(x, y); });
     }
 }
 

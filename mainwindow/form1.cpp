@@ -153,13 +153,12 @@ void Form1::Timer_Timer()
     destDC = picDest.hDC();
     const std::int32_t n = stepsPerCycle_;
     for (std::int32_t i = 1; i <= n; ++i)
-        world_.StepAnt([this](std::int32_t x, std::int32_t y, std::uint8_t) { dots_.add(x, y, world_.index(x, y)); });
+        world_.StepAntMarking([this](std::int32_t x, std::int32_t y, std::uint8_t, std::uint32_t isNew) { dots_.add(x, y, isNew); });
     // The dot of each flipped cell, from the swatch of its final state.
     const std::int32_t size = world_.dotSize();
     const platform::DeviceContext swatch[2] = {picSrc(0).hDC(), picSrc(1).hDC()};
     dots_.flush([&](std::int32_t x, std::int32_t y) {
-        BitBlt(destDC, (x - 1) * size, (y - 1) * size, size, size, swatch[world_.cell(x, y)], 0, 0, platform::SRCCOPY);
-        return world_.index(x, y);
+        BitBlt(destDC, (x - 1) * size, (y - 1) * size, size, size, swatch[world_.Unmark(x, y)], 0, 0, platform::SRCCOPY);
     });
     picDest.Refresh();
     const sim::Shares shares = world_.ColorShares();

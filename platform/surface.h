@@ -64,22 +64,40 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
         return;
     Surface& d = *dst.surface;
     const Surface& s = *src.surface;
-    // Clip the left and top edges against both surfaces, then the right and bottom edges.
-    const int shiftX = std::max({0, -x, -sx});
-    const int shiftY = std::max({0, -y, -sy});
-    x += shiftX;
-    sx += shiftX;
-    y += shiftY;
-    sy += shiftY;
-    width = std::min({width - shiftX, d.width() - x, s.width() - sx});
-    height = std::min({height - shiftY, d.height() - y, s.height() - sy});
+    const bool inside = x >= 0 && y >= 0 && sx >= 0 && sy >= 0 && width <= d.width() - x && height <= d.height() - y
+        && width <= s.width() - sx && height <= s.height() - sy;
+    if (!inside) {
+        // Clip the left and top edges against both surfaces, then the right and bottom edges.
+        const int shiftX = std::max({0, -x, -sx});
+        const int shiftY = std::max({0, -y, -sy});
+        x += shiftX;
+        sx += shiftX;
+        y += shiftY;
+        sy += shiftY;
+        width = std::min({width - shiftX, d.width() - x, s.width() - sx});
+        height = std::min({height - shiftY, d.height() - y, s.height() - sy});
+    }
     if (width <= 0 || height <= 0)
         return;
     std::uint32_t* to = d.bits() + static_cast<std::ptrdiff_t>(y) * d.stride() + x;
     const std::uint32_t* from = s.bits() + static_cast<std::ptrdiff_t>(sy) * s.stride() + sx;
-    if (width == 1) {
-        for (int row = 0; row < height; ++row, to += d.stride(), from += s.stride())
-            *to = *from;
+    if (&d == &s) {
+        // A block copied within one surface may overlap itself: rows in the safe order.
+        const int step = y > sy ? -1 : 1;
+        const int first = step > 0 ? 0 : height - 1;
+        for (int row = first; row >= 0 && row < height; row += step)
+            std::memmove(to + static_cast<std::ptrdiff_t>(row) * d.stride(), from + static_cast<std::ptrdiff_t>(row) * s.stride(),
+                         static_cast<std::size_t>(width) * sizeof(std::uint32_t));
+        return;
+    }
+    if (width <= 16) {
+        // A dot's rows are short: a plain loop beats a call to memcpy per row.
+        for (int row = 0; row < height; ++row, to += d.stride(), from += s.stride()) {
+            std::uint32_t* __restrict out = to;
+            const std::uint32_t* __restrict in = from;
+            for (int column = 0; column < width; ++column)
+                out[column] = in[column];
+        }
         return;
     }
     const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);

@@ -20,6 +20,9 @@ int GridCells(double scalePixels, int dotSize);
 // The two-colour ant on a wrapping grid. Cell (x, y) for 1 <= x <= gridWidth, 1 <= y <= gridHeight
 // is the playing field; column 0 and row 0 exist in the store but lie outside it. State 0 is colour
 // two (every new cell), state 1 colour one.
+//
+// Each cell also carries a mark that the rule never reads: a caller that collects the cells flipped
+// over many steps steps with StepAntMarking, which sets the mark in the same write as the flip.
 class AntWorld {
 public:
     // Headings count clockwise as seen on the screen; rows grow downwards.
@@ -37,7 +40,12 @@ public:
     // One step: turn by the cell under the ant, flip it, report it as
     // onCellChanged(x, y, newState), move forward with wrap-around. Requires a world.
     template <class OnCellChanged>
-    void StepAnt(OnCellChanged&& onCellChanged);
+    void StepAnt(OnCellChanged&& onCellChanged) { Step<false>(onCellChanged); }
+
+    // The same step, which also marks the flipped cell and reports
+    // onCellChanged(x, y, newState, isNew): isNew is 1 when the cell was not marked yet, else 0.
+    template <class OnCellChanged>
+    void StepAntMarking(OnCellChanged&& onCellChanged) { Step<true>(onCellChanged); }
 
     // Shares of colour one and colour two in percent, each rounded half up. Requires a world.
     Shares ColorShares() const;
@@ -53,7 +61,14 @@ public:
     void setHeading(std::int32_t heading) { heading_ = heading & 3; }
 
     // 0 <= x <= gridWidth, 0 <= y <= gridHeight; returns the cell's state, 0 or 1.
-    std::uint8_t cell(std::int32_t x, std::int32_t y) const { return cells_[index(x, y)]; }
+    std::uint8_t cell(std::int32_t x, std::int32_t y) const { return cells_[index(x, y)] & StateBit; }
+    // Clears the mark that StepAntMarking left on cell (x, y); returns the cell's state.
+    std::uint8_t Unmark(std::int32_t x, std::int32_t y)
+    {
+        std::uint8_t& c = cells_[index(x, y)];
+        c &= StateBit;
+        return c;
+    }
     // Position of cell (x, y) in one flat array laid out like the store (row by row).
     std::size_t index(std::int32_t x, std::int32_t y) const
     {
@@ -62,7 +77,13 @@ public:
     std::size_t storeSize() const { return cells_.size(); }
 
 private:
-    std::vector<std::uint8_t> cells_;
+    template <bool Marking, class OnCellChanged>
+    void Step(OnCellChanged& onCellChanged);
+
+    static constexpr std::uint8_t StateBit = 1;
+    static constexpr std::uint8_t MarkBit = 2;
+
+    std::vector<std::uint8_t> cells_; // StateBit and MarkBit
     std::int32_t stride_ = 0;
     std::int32_t gridWidth_ = 0;
     std::int32_t gridHeight_ = 0;
@@ -74,8 +95,8 @@ private:
     std::int32_t dotSize_ = 3;
 };
 
-template <class OnCellChanged>
-inline void AntWorld::StepAnt(OnCellChanged&& onCellChanged)
+template <bool Marking, class OnCellChanged>
+inline void AntWorld::Step(OnCellChanged& onCellChanged)
 {
     // Work on locals: a store through the byte-sized cell may alias any member, which would force
     // every member back to memory on each step.
@@ -83,7 +104,8 @@ inline void AntWorld::StepAnt(OnCellChanged&& onCellChanged)
     std::int32_t y = antY_;
     std::int32_t heading = heading_;
     std::uint8_t& cell = cells_[index(x, y)];
-    const std::uint8_t c = cell;
+    const std::uint8_t old = cell;
+    const std::uint8_t c = old & StateBit;
     if (c == 0) {
         if (++heading > 3)
             heading = 0;
@@ -94,9 +116,15 @@ inline void AntWorld::StepAnt(OnCellChanged&& onCellChanged)
         --colorOneCount_;
     }
     const auto newState = static_cast<std::uint8_t>(1 - c);
-    cell = newState;
     heading_ = heading;
-    onCellChanged(x, y, newState);
+    if constexpr (Marking) {
+        // One read and one write of the cell carry both the flip and the mark.
+        cell = static_cast<std::uint8_t>(newState | MarkBit);
+        onCellChanged(x, y, newState, (old & MarkBit) == 0 ? 1U : 0U);
+    } else {
+        cell = static_cast<std::uint8_t>(old ^ StateBit);
+        onCellChanged(x, y, newState);
+    }
 
     x += stepX[static_cast<std::size_t>(heading)];
     if (x < 1)

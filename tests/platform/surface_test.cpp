@@ -59,6 +59,21 @@ TEST_F(Surfaces, BitBltClipsToBothSurfaces)
     EXPECT_EQ(Painted(), 0);
 }
 
+TEST_F(Surfaces, BitBltWithinOneSurfaceCopiesOverlappingBlocksIntact)
+{
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 10; ++x)
+            dst.SetPixel(x, y, RGB(x, y, 1));
+    BitBlt({&dst}, 1, 1, 8, 6, {&dst}, 0, 0, SRCCOPY); // down and right over itself
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x)
+            ASSERT_EQ(dst.Pixel(x + 1, y + 1), RGB(x, y, 1)) << x << "," << y;
+    BitBlt({&dst}, 0, 0, 8, 6, {&dst}, 1, 1, SRCCOPY); // and back up and left
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x)
+            ASSERT_EQ(dst.Pixel(x, y), RGB(x, y, 1)) << x << "," << y;
+}
+
 TEST_F(Surfaces, ResizeKeepsWhatStillFitsAndPixelIsMinusOneOutside)
 {
     dst.SetPixel(2, 2, RGB(1, 2, 3));

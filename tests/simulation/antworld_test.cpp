@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -212,6 +213,34 @@ TEST(AntWorld, LongRunsKeepTheCountExactAndTheAntInsideTheField)
         EXPECT_LE(shares.colorOne, 100);
         EXPECT_GE(shares.colorTwo, 0);
         EXPECT_LE(shares.colorTwo, 100);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(AntWorld, MarkingStepsReportEachFlippedCellOnceAndLeaveTheRuleAlone)
+{
+    AntWorld plain = WorldOf(40, 30);
+    AntWorld marking = WorldOf(40, 30);
+    for (int round = 0; round < 3; ++round) {
+        std::set<std::pair<int, int>> flipped, reported;
+        for (int i = 0; i < 2000; ++i) {
+            plain.StepAnt([](int, int, int) {});
+            marking.StepAntMarking([&](int x, int y, int state, std::uint32_t isNew) {
+                EXPECT_EQ(marking.cell(x, y), state);
+                flipped.insert({x, y});
+                if (isNew)
+                    EXPECT_TRUE(reported.insert({x, y}).second) << "reported twice";
+            });
+        }
+        EXPECT_EQ(reported, flipped);
+        EXPECT_EQ(Pose(marking), Pose(plain));
+        EXPECT_EQ(marking.colorOneCount(), Recount(marking));
+        EXPECT_EQ(marking.colorOneCount(), plain.colorOneCount());
+        for (auto [x, y] : flipped)
+            EXPECT_EQ(marking.Unmark(x, y), plain.cell(x, y)); // every mark cleared for the next round
     }
 }
 
