@@ -2,12 +2,13 @@
 #   make run    install what is missing, build a Release binary and start the program
 #   make test   install what is missing, build, and pass every test (also under ASan and UBSan)
 # Further:
-#   make bench  Release build of the benchmarks, then run them
+#   make bench    Release build of the benchmarks, then run them
+#   make package  Release build, then a Debian package in build-release/
 
 CMAKE_GEN := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test test-plain test-sanitize bench build-release clean
+.PHONY: deps run test bench package build-release clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -31,6 +32,9 @@ bench: build-release
 	cmake -S . -B build-release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_BENCH=ON
 	cmake --build build-release -j $(JOBS)
 	./scripts/run-benchmarks.sh build-release
+
+package: build-release
+	cd build-release && cpack -G DEB
 
 clean:
 	rm -rf build build-release build-sanitize
