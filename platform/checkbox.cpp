@@ -1,10 +1,9 @@
 #include "checkbox.h"
 
+#include "buttonface.h"
 #include "container.h"
 #include "errors.h"
 
-#include <QIcon>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -15,9 +14,7 @@ CheckBox::CheckBox(Container& parent, const Design& design, const platform::Pict
 {
     button().setCheckable(true);
     button().setChecked(value_ == 1);
-    const Picture masked = picture.Masked(RGB(255, 255, 255));
-    button().setIcon(QIcon(QPixmap::fromImage(masked.image())));
-    button().setIconSize(QSize(picture.Width(), picture.Height()));
+    ShowButtonPicture(button(), picture);
     QObject::connect(&button(), &QPushButton::clicked, &button(), [this](bool checked) {
         value_ = checked ? 1 : 0;
         Click();

@@ -2,7 +2,7 @@
 
 #include "containerwidget.h"
 #include "control.h"
-#include "keycodes.h"
+#include "qtinput.h"
 #include "windowlesscontrol.h"
 
 #include <QMouseEvent>
@@ -18,18 +18,6 @@ namespace {
 float TwipsPer(ScaleMode mode)
 {
     return mode == ScaleMode::Twips ? 1.0F : static_cast<float>(TwipsPerPixel);
-}
-
-int ButtonsOf(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton ? ButtonLeft : 0) | (buttons & Qt::RightButton ? ButtonRight : 0)
-        | (buttons & Qt::MiddleButton ? ButtonMiddle : 0);
-}
-
-int ShiftOf(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? ShiftMaskShift : 0) | (modifiers & Qt::ControlModifier ? ShiftMaskCtrl : 0)
-        | (modifiers & Qt::AltModifier ? ShiftMaskAlt : 0);
 }
 
 } // namespace

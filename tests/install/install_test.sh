@@ -3,17 +3,8 @@
 # package's contents, and that the packed binary starts in Xvfb with the expected title.
 set -euo pipefail
 build=$1
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
 expected=(
     usr/bin/vemmick
@@ -36,12 +27,6 @@ for f in "${expected[@]}"; do grep -q "\./$f\$" <<<"$listing" || fail "the packa
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt's widgets"
 
 dpkg-deb -x "$deb" "$work/root"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb -displayfd 3 -screen 0 800x600x24 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
 "$work/root/usr/bin/vemmick" 2>/dev/null &
 app_pid=$!
 timeout 20 xdotool search --sync --onlyvisible --name '^Vemmick 2  Size: 188 x 127$' >/dev/null || fail "no window with the expected title"

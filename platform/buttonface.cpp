@@ -1,0 +1,22 @@
+#include "buttonface.h"
+
+#include "picture.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace platform {
+
+void ShowButtonPicture(QPushButton& button, const Picture& picture)
+{
+    const Picture masked = picture.Masked(RGB(255, 255, 255));
+    button.setIcon(QIcon(QPixmap::fromImage(masked.image())));
+    button.setIconSize(QSize(picture.Width(), picture.Height()));
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPointSizeF(8.25);
+    button.setFont(font);
+}
+
+} // namespace platform

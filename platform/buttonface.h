@@ -1,0 +1,13 @@
+#pragma once
+
+class QPushButton;
+
+namespace platform {
+
+class Picture;
+
+// Shows a picture on a graphical button's face, its white pixels transparent, in the small
+// sans-serif font of the program's buttons.
+void ShowButtonPicture(QPushButton& button, const Picture& picture);
+
+} // namespace platform
