@@ -30,7 +30,7 @@ void BM_HandFill(benchmark::State& state)
     image.Resize(kWidth, kHeight, 0);
     const auto places = Places(size);
     std::uint32_t* bits = image.bits();
-    const int stride = image.stride();
+    const std::ptrdiff_t stride = image.stride();
     const std::uint32_t colour = platform::ToPixel(platform::RGB(68, 255, 175));
     for (auto _ : state) {
         for (const auto& [x, y] : places) {

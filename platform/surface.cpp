@@ -10,11 +10,13 @@ void Surface::Resize(int width, int height, ColorValue fill)
     height = std::max(height, 0);
     if (width == width_ && height == height_)
         return;
+    const int oldWidth = this->width();
+    const int oldHeight = this->height();
     QImage next(width, height, QImage::Format_RGB32);
     next.fill(ToPixel(fill));
     if (!image_.isNull()) {
-        const int keepWidth = std::min(width, width_);
-        const int keepHeight = std::min(height, height_);
+        const int keepWidth = std::min(width, oldWidth);
+        const int keepHeight = std::min(height, oldHeight);
         for (int row = 0; row < keepHeight; ++row)
             std::memcpy(next.scanLine(row), image_.constScanLine(row), static_cast<std::size_t>(keepWidth) * 4);
     }
@@ -23,7 +25,7 @@ void Surface::Resize(int width, int height, ColorValue fill)
     height_ = height;
     // Taken once: the image is never shared, so these pointers stay valid until the next Resize.
     bits_ = image_.isNull() ? nullptr : reinterpret_cast<std::uint32_t*>(image_.bits());
-    stride_ = image_.isNull() ? 0 : static_cast<int>(image_.bytesPerLine() / 4);
+    stride_ = image_.isNull() ? 0 : static_cast<std::ptrdiff_t>(image_.bytesPerLine() / 4);
 }
 
 void Surface::Fill(ColorValue color)
@@ -36,14 +38,14 @@ ColorValue Surface::Pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return -1;
-    return FromPixel(bits_[static_cast<std::ptrdiff_t>(y) * stride_ + x]);
+    return FromPixel(bits_[y * stride_ + x]);
 }
 
 void Surface::SetPixel(int x, int y, ColorValue color)
 {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return;
-    bits_[static_cast<std::ptrdiff_t>(y) * stride_ + x] = ToPixel(color);
+    bits_[y * stride_ + x] = ToPixel(color);
 }
 
 void Surface::Draw(const QImage& picture)
@@ -51,10 +53,10 @@ void Surface::Draw(const QImage& picture)
     if (image_.isNull() || picture.isNull())
         return;
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
-    const int w = std::min(width_, source.width());
-    const int h = std::min(height_, source.height());
+    const int w = std::min(width(), source.width());
+    const int h = std::min(height(), source.height());
     for (int row = 0; row < h; ++row)
-        std::memcpy(bits_ + static_cast<std::ptrdiff_t>(row) * stride_, source.constScanLine(row),
+        std::memcpy(bits_ + row * stride_, source.constScanLine(row),
                     static_cast<std::size_t>(w) * 4);
 }
 

@@ -17,10 +17,10 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
-    int width() const { return width_; }
-    int height() const { return height_; }
+    int width() const { return static_cast<int>(width_); }
+    int height() const { return static_cast<int>(height_); }
     // Pixels per row of bits().
-    int stride() const { return stride_; }
+    std::ptrdiff_t stride() const { return stride_; }
     std::uint32_t* bits() { return bits_; }
     const std::uint32_t* bits() const { return bits_; }
 
@@ -39,9 +39,11 @@ public:
 private:
     QImage image_;
     std::uint32_t* bits_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
-    int stride_ = 0;
+    // Wider than the pixels so that a pixel store can never alias them: the compiler then keeps
+    // them in registers across a loop of dot copies.
+    std::ptrdiff_t width_ = 0;
+    std::ptrdiff_t height_ = 0;
+    std::ptrdiff_t stride_ = 0;
 };
 
 // A borrowed handle to a surface: it never owns what it names and stays valid while the surface lives.
@@ -64,8 +66,12 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
         return;
     Surface& d = *dst.surface;
     const Surface& s = *src.surface;
-    const bool inside = x >= 0 && y >= 0 && sx >= 0 && sy >= 0 && width <= d.width() - x && height <= d.height() - y
-        && width <= s.width() - sx && height <= s.height() - sy;
+    // One unsigned comparison per edge pair: a negative position wraps to a huge value and fails.
+    const auto fits = [](int at, int length, int limit) {
+        return static_cast<unsigned>(at) <= static_cast<unsigned>(limit - length) && length <= limit;
+    };
+    const bool inside = fits(x, width, d.width()) && fits(y, height, d.height()) && fits(sx, width, s.width())
+        && fits(sy, height, s.height());
     if (!inside) {
         // Clip the left and top edges against both surfaces, then the right and bottom edges.
         const int shiftX = std::max({0, -x, -sx});
@@ -79,14 +85,14 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
     }
     if (width <= 0 || height <= 0)
         return;
-    std::uint32_t* to = d.bits() + static_cast<std::ptrdiff_t>(y) * d.stride() + x;
-    const std::uint32_t* from = s.bits() + static_cast<std::ptrdiff_t>(sy) * s.stride() + sx;
+    std::uint32_t* to = d.bits() + y * d.stride() + x;
+    const std::uint32_t* from = s.bits() + sy * s.stride() + sx;
     if (&d == &s) {
         // A block copied within one surface may overlap itself: rows in the safe order.
         const int step = y > sy ? -1 : 1;
         const int first = step > 0 ? 0 : height - 1;
         for (int row = first; row >= 0 && row < height; row += step)
-            std::memmove(to + static_cast<std::ptrdiff_t>(row) * d.stride(), from + static_cast<std::ptrdiff_t>(row) * s.stride(),
+            std::memmove(to + row * d.stride(), from + row * s.stride(),
                          static_cast<std::size_t>(width) * sizeof(std::uint32_t));
         return;
     }

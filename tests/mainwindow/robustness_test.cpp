@@ -52,8 +52,9 @@ TEST_F(Form1Test, ARandomSessionKeepsTheStateTableTrue)
         ASSERT_FALSE(running && paused);
         ASSERT_EQ(form.chkPause.Enabled(), running || paused) << "event " << event;
         ASSERT_EQ(form.cboDotSize.Enabled(), !form.chkPause.Enabled()) << "event " << event;
-        if (running || paused)
+        if (running || paused) {
             ASSERT_TRUE(form.world().hasWorld()) << "the timer never runs without a world";
+        }
         if (form.world().hasWorld()) {
             ASSERT_GE(form.world().antX(), 1);
             ASSERT_LE(form.world().antX(), form.world().gridWidth());

@@ -19,7 +19,7 @@ namespace {
 class Probe : public UserControl {
 public:
     Probe(Container& host, const Design& design, std::vector<std::string>& log)
-        : UserControl(host, design), log_(log), store_(*this, Design{"picStore", 3240, 2640, 49 * 15, 19 * 15, 0}, 0, PictureBox::BorderNone)
+        : UserControl(host, design), log_(log), store_(*this, Design{"picStore", 3240, 2640, 49 * 15, 19 * 15, 0, ""}, 0, PictureBox::BorderNone)
     {
         setFocusChild(store_);
         store_.GotFocus = [this] { log_.push_back("GotFocus"); };
@@ -62,8 +62,8 @@ TEST(UserControlLife, InitialiseThenInitOrReadPropertiesThenShow)
 {
     Form form("host", 200 * 15, 100 * 15);
     std::vector<std::string> fresh, saved;
-    Probe a(form, Design{"cpOne", 0, 0, 600, 300, 0}, fresh);
-    Probe b(form, Design{"cpTwo", 900, 0, 600, 300, 1}, saved);
+    Probe a(form, Design{"cpOne", 0, 0, 600, 300, 0, ""}, fresh);
+    Probe b(form, Design{"cpTwo", 900, 0, 600, 300, 1, ""}, saved);
     a.Create(nullptr);
     b.Create(std::make_unique<PropertyBag>(PropertyBag::FromText("Size = 2")).get());
     EXPECT_EQ(fresh, (std::vector<std::string>{"Initialize", "InitProperties"}));
@@ -87,7 +87,7 @@ TEST(UserControlLife, TheControlUndoesAHostsResize)
 {
     Form form("host", 200 * 15, 100 * 15);
     std::vector<std::string> log;
-    Probe probe(form, Design{"cp", 0, 0, 600, 300, 0}, log);
+    Probe probe(form, Design{"cp", 0, 0, 600, 300, 0, ""}, log);
     probe.setWidth(100);
     EXPECT_EQ(probe.Width(), 40);
     EXPECT_EQ(probe.Height(), 20);
@@ -99,7 +99,7 @@ TEST(UserControlLife, DesignerHostingHasNoUserMode)
 {
     Form designer("designer", 200 * 15, 100 * 15, false);
     std::vector<std::string> log;
-    Probe probe(designer, Design{"cp", 0, 0, 600, 300, 0}, log);
+    Probe probe(designer, Design{"cp", 0, 0, 600, 300, 0, ""}, log);
     EXPECT_FALSE(probe.userMode());
 }
 
@@ -107,8 +107,8 @@ TEST(UserControlFocus, AClickGivesTheFocusToTheChildOutsideTheVisibleArea)
 {
     Form form("host", 200 * 15, 100 * 15);
     std::vector<std::string> log;
-    Probe probe(form, Design{"cp", 15 * 10, 15 * 10, 600, 300, 0}, log);
-    PictureBox other(form, Design{"other", 15 * 100, 0, 300, 300, 1}, 0, PictureBox::BorderNone);
+    Probe probe(form, Design{"cp", 15 * 10, 15 * 10, 600, 300, 0, ""}, log);
+    PictureBox other(form, Design{"other", 15 * 100, 0, 300, 300, 1, ""}, 0, PictureBox::BorderNone);
     form.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form.widget()));
     QTest::mouseClick(form.widget().windowHandle(), Qt::LeftButton, {}, QPoint(15, 15));
