@@ -52,6 +52,7 @@ int Recount(const AntWorld& world)
 TEST(AntWorld, NoWorldUntilTheFirstReset)
 {
     AntWorld world;
+    static_assert(sizeof(world.stepCount()) == 8, "the step count never wraps at 2^31");
     EXPECT_FALSE(world.hasWorld());
     EXPECT_EQ(world.gridWidth(), 0);
     EXPECT_EQ(world.gridHeight(), 0);
@@ -231,8 +232,9 @@ TEST(AntWorld, MarkingStepsReportEachFlippedCellOnceAndLeaveTheRuleAlone)
             marking.StepAntMarking([&](int x, int y, int state, std::uint32_t isNew) {
                 EXPECT_EQ(marking.cell(x, y), state);
                 flipped.insert({x, y});
-                if (isNew)
+                if (isNew) {
                     EXPECT_TRUE(reported.insert({x, y}).second) << "reported twice";
+                }
             });
         }
         EXPECT_EQ(reported, flipped);
