@@ -56,6 +56,18 @@ struct DeviceContext {
 enum class RasterOp : std::uint32_t { SrcCopy = 0x00CC0020 };
 inline constexpr RasterOp SRCCOPY = RasterOp::SrcCopy;
 
+namespace detail {
+
+template <int Width>
+inline void CopyRows(std::uint32_t* __restrict to, std::ptrdiff_t toStride, const std::uint32_t* __restrict from,
+                     std::ptrdiff_t fromStride, int height)
+{
+    for (int row = 0; row < height; ++row, to += toStride, from += fromStride)
+        std::memcpy(to, from, Width * sizeof(std::uint32_t)); // a fixed size: a few moves, no call
+}
+
+} // namespace detail
+
 // Copies the width by height block at (sx, sy) of src to (x, y) of dst, exactly, pixel for pixel.
 // The block is clipped to both surfaces: nothing is read or written outside either. Called once
 // per ant step, so it takes no painter and allocates nothing.
@@ -87,6 +99,10 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
         return;
     std::uint32_t* to = d.bits() + y * d.stride() + x;
     const std::uint32_t* from = s.bits() + sy * s.stride() + sx;
+    if (width == 1 && height == 1) { // the dot of the smallest cells, the commonest copy
+        *to = *from;
+        return;
+    }
     if (&d == &s) {
         // A block copied within one surface may overlap itself: rows in the safe order.
         const int step = y > sy ? -1 : 1;
@@ -97,14 +113,26 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
         return;
     }
     if (width <= 16) {
-        // A dot's rows are short: a plain loop beats a call to memcpy per row.
-        for (int row = 0; row < height; ++row, to += d.stride(), from += s.stride()) {
-            std::uint32_t* __restrict out = to;
-            const std::uint32_t* __restrict in = from;
-            for (int column = 0; column < width; ++column)
-                out[column] = in[column];
+        // A dot's rows are short: copies of a fixed width, chosen once per call, beat both a call
+        // to memcpy per row and a loop of unknown length.
+        switch (width) {
+        case 1: detail::CopyRows<1>(to, d.stride(), from, s.stride(), height); return;
+        case 2: detail::CopyRows<2>(to, d.stride(), from, s.stride(), height); return;
+        case 3: detail::CopyRows<3>(to, d.stride(), from, s.stride(), height); return;
+        case 4: detail::CopyRows<4>(to, d.stride(), from, s.stride(), height); return;
+        case 5: detail::CopyRows<5>(to, d.stride(), from, s.stride(), height); return;
+        case 6: detail::CopyRows<6>(to, d.stride(), from, s.stride(), height); return;
+        case 7: detail::CopyRows<7>(to, d.stride(), from, s.stride(), height); return;
+        case 8: detail::CopyRows<8>(to, d.stride(), from, s.stride(), height); return;
+        case 9: detail::CopyRows<9>(to, d.stride(), from, s.stride(), height); return;
+        case 10: detail::CopyRows<10>(to, d.stride(), from, s.stride(), height); return;
+        case 11: detail::CopyRows<11>(to, d.stride(), from, s.stride(), height); return;
+        case 12: detail::CopyRows<12>(to, d.stride(), from, s.stride(), height); return;
+        case 13: detail::CopyRows<13>(to, d.stride(), from, s.stride(), height); return;
+        case 14: detail::CopyRows<14>(to, d.stride(), from, s.stride(), height); return;
+        case 15: detail::CopyRows<15>(to, d.stride(), from, s.stride(), height); return;
+        default: detail::CopyRows<16>(to, d.stride(), from, s.stride(), height); return;
         }
-        return;
     }
     const std::size_t rowBytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
     for (int row = 0; row < height; ++row, to += d.stride(), from += s.stride())
