@@ -1,5 +1,7 @@
 #pragma once
 
+#include "antworld.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -12,8 +14,8 @@ namespace mainwindow {
 // cell is new in the cycle is kept by the caller (the world's cell mark).
 class DotQueue {
 public:
-    // The largest column and row it holds: far beyond any screen's pixels.
-    static constexpr std::int32_t MaxCoordinate = 0xFFFF;
+    // The largest column and row it holds: those of the largest grid.
+    static constexpr std::int32_t MaxCoordinate = sim::MaxGridCells;
 
     // Makes room for a world of `cells` cells; forgets what was queued.
     void reset(std::size_t cells);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace sim {
 
@@ -25,8 +24,8 @@ int GridCells(double scalePixels, int dotSize)
     const double cells = std::floor(scalePixels / static_cast<double>(std::max(dotSize, 1)));
     if (!(cells >= 1.0))
         return 1;
-    if (cells >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-        return std::numeric_limits<std::int32_t>::max();
+    if (cells >= MaxGridCells)
+        return MaxGridCells;
     return static_cast<int>(cells);
 }
 

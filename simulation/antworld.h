@@ -13,8 +13,11 @@ struct Shares {
     int colorTwo = 0;
 };
 
+// The most cells a grid has on a side: more than any screen shows, few enough for the store.
+inline constexpr int MaxGridCells = 0xFFFF;
+
 // Number of whole cells of edge `dotSize` pixels that fit into `scalePixels` pixels; never less
-// than one, so that a world always has a cell to stand on. dotSize >= 1.
+// than one, so that a world always has a cell to stand on, and never more than MaxGridCells.
 int GridCells(double scalePixels, int dotSize);
 
 // The two-colour ant on a wrapping grid. Cell (x, y) for 1 <= x <= gridWidth, 1 <= y <= gridHeight

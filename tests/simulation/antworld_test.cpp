@@ -137,6 +137,8 @@ TEST(AntWorld, GridSizeIsTheDrawingAreaDividedByTheDotSizeRoundedDown)
     EXPECT_EQ(world.gridWidth(), 30);
     EXPECT_EQ(world.gridHeight(), 1);
     EXPECT_EQ(world.antY(), 1);
+    EXPECT_EQ(sim::GridCells(1e12, 1), sim::MaxGridCells);
+    EXPECT_EQ(sim::GridCells(-5, 3), 1);
 }
 
 TEST(AntWorld, WorkedRuns)
