@@ -78,6 +78,12 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
         return;
     Surface& d = *dst.surface;
     const Surface& s = *src.surface;
+    if (width == 1 && height == 1) { // the dot of the smallest cells: one pixel inside both or none
+        if (static_cast<unsigned>(x) < static_cast<unsigned>(d.width()) && static_cast<unsigned>(y) < static_cast<unsigned>(d.height())
+            && static_cast<unsigned>(sx) < static_cast<unsigned>(s.width()) && static_cast<unsigned>(sy) < static_cast<unsigned>(s.height()))
+            d.bits()[y * d.stride() + x] = s.bits()[sy * s.stride() + sx];
+        return;
+    }
     // One unsigned comparison per edge pair: a negative position wraps to a huge value and fails.
     const auto fits = [](int at, int length, int limit) {
         return static_cast<unsigned>(at) <= static_cast<unsigned>(limit - length) && length <= limit;
@@ -99,10 +105,6 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
         return;
     std::uint32_t* to = d.bits() + y * d.stride() + x;
     const std::uint32_t* from = s.bits() + sy * s.stride() + sx;
-    if (width == 1 && height == 1) { // the dot of the smallest cells, the commonest copy
-        *to = *from;
-        return;
-    }
     if (&d == &s) {
         // A block copied within one surface may overlap itself: rows in the safe order.
         const int step = y > sy ? -1 : 1;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace platform;
 
 namespace {
@@ -51,8 +53,14 @@ TEST_F(Surfaces, BitBltClipsToBothSurfaces)
     EXPECT_EQ(dst.Pixel(0, 3), src.Pixel(2, 0));
     EXPECT_EQ(dst.Pixel(1, 6), src.Pixel(3, 3));
     dst.Fill(RGB(0, 0, 0));
+    BitBlt({&dst}, 9, 7, 1, 1, {&src}, 3, 3, SRCCOPY); // a single pixel in both corners
+    EXPECT_EQ(Painted(), 1);
+    EXPECT_EQ(dst.Pixel(9, 7), src.Pixel(3, 3));
+    dst.Fill(RGB(0, 0, 0));
     for (auto [x, y] : {std::pair{-15, 0}, {10, 0}, {0, 8}, {0, -15}, {-2147483647, -2147483647}})
         BitBlt({&dst}, x, y, 15, 15, {&src}, 0, 0, SRCCOPY);
+    for (auto [x, y, sx, sy] : {std::array{-1, 0, 0, 0}, {10, 0, 0, 0}, {0, 8, 0, 0}, {0, 0, 4, 0}, {0, 0, 0, -1}})
+        BitBlt({&dst}, x, y, 1, 1, {&src}, sx, sy, SRCCOPY); // single pixels outside either surface
     BitBlt({&dst}, 0, 0, 0, 5, {&src}, 0, 0, SRCCOPY);
     BitBlt({&dst}, 0, 0, -3, 5, {&src}, 0, 0, SRCCOPY);
     BitBlt({}, 0, 0, 3, 3, {&src}, 0, 0, SRCCOPY);
