@@ -74,7 +74,7 @@ inline void CopyRows(std::uint32_t* __restrict to, std::ptrdiff_t toStride, cons
 inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, DeviceContext src, int sx, int sy,
                    RasterOp /*only SRCCOPY exists*/ = SRCCOPY)
 {
-    if (!dst || !src)
+    if (!dst || !src || width <= 0 || height <= 0)
         return;
     Surface& d = *dst.surface;
     const Surface& s = *src.surface;
@@ -91,18 +91,23 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
     const bool inside = fits(x, width, d.width()) && fits(y, height, d.height()) && fits(sx, width, s.width())
         && fits(sy, height, s.height());
     if (!inside) {
-        // Clip the left and top edges against both surfaces, then the right and bottom edges.
-        const int shiftX = std::max({0, -x, -sx});
-        const int shiftY = std::max({0, -y, -sy});
-        x += shiftX;
-        sx += shiftX;
-        y += shiftY;
-        sy += shiftY;
-        width = std::min({width - shiftX, d.width() - x, s.width() - sx});
-        height = std::min({height - shiftY, d.height() - y, s.height() - sy});
+        // Clip the left and top edges against both surfaces, then the right and bottom edges; in
+        // 64 bits, so that no position, however far out, overflows.
+        using Wide = long long;
+        const Wide shiftX = std::max({Wide{0}, -Wide{x}, -Wide{sx}});
+        const Wide shiftY = std::max({Wide{0}, -Wide{y}, -Wide{sy}});
+        const Wide left = x + shiftX, sourceLeft = sx + shiftX, top = y + shiftY, sourceTop = sy + shiftY;
+        const Wide w = std::min({width - shiftX, d.width() - left, s.width() - sourceLeft});
+        const Wide h = std::min({height - shiftY, d.height() - top, s.height() - sourceTop});
+        if (w <= 0 || h <= 0)
+            return;
+        x = static_cast<int>(left);
+        sx = static_cast<int>(sourceLeft);
+        y = static_cast<int>(top);
+        sy = static_cast<int>(sourceTop);
+        width = static_cast<int>(w);
+        height = static_cast<int>(h);
     }
-    if (width <= 0 || height <= 0)
-        return;
     std::uint32_t* to = d.bits() + y * d.stride() + x;
     const std::uint32_t* from = s.bits() + sy * s.stride() + sx;
     if (&d == &s) {

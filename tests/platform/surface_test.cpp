@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 
 using namespace platform;
 
@@ -57,8 +58,12 @@ TEST_F(Surfaces, BitBltClipsToBothSurfaces)
     EXPECT_EQ(Painted(), 1);
     EXPECT_EQ(dst.Pixel(9, 7), src.Pixel(3, 3));
     dst.Fill(RGB(0, 0, 0));
-    for (auto [x, y] : {std::pair{-15, 0}, {10, 0}, {0, 8}, {0, -15}, {-2147483647, -2147483647}})
+    constexpr int lowest = std::numeric_limits<int>::min();
+    constexpr int highest = std::numeric_limits<int>::max();
+    for (auto [x, y] : {std::pair{-15, 0}, {10, 0}, {0, 8}, {0, -15}, {lowest, lowest}, {highest, highest}, {lowest, 0}})
         BitBlt({&dst}, x, y, 15, 15, {&src}, 0, 0, SRCCOPY);
+    BitBlt({&dst}, 0, 0, highest, highest, {&src}, lowest, highest, SRCCOPY);
+    BitBlt({&dst}, 0, 0, lowest, 2, {&src}, 0, 0, SRCCOPY);
     for (auto [x, y, sx, sy] : {std::array{-1, 0, 0, 0}, {10, 0, 0, 0}, {0, 8, 0, 0}, {0, 0, 4, 0}, {0, 0, 0, -1}})
         BitBlt({&dst}, x, y, 1, 1, {&src}, sx, sy, SRCCOPY); // single pixels outside either surface
     BitBlt({&dst}, 0, 0, 0, 5, {&src}, 0, 0, SRCCOPY);
