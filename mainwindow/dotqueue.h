@@ -16,6 +16,7 @@ class DotQueue {
 public:
     // The largest column and row it holds: those of the largest grid.
     static constexpr std::int32_t MaxCoordinate = sim::MaxGridCells;
+    static_assert(MaxCoordinate <= 0xFFFF, "a column and a row share one 32-bit slot");
 
     // Makes room for a world of `cells` cells; forgets what was queued.
     void reset(std::size_t cells);

@@ -23,8 +23,6 @@ public:
             handler_(args...);
     }
 
-    bool isBound() const { return static_cast<bool>(handler_); }
-
 private:
     std::function<void(Args...)> handler_;
 };

@@ -36,22 +36,8 @@ void Image::paint(QImage& canvas) const
                 to[x] = from[static_cast<long long>(x - inner.left()) * source.width() / inner.width()] | 0xFF000000U;
         }
     }
-    if (border_ == BorderFixedSingle && outer.width() > 0 && outer.height() > 0) {
-        const QRgb black = 0xFF000000U;
-        const QRect clip = canvas.rect();
-        for (int x = outer.left(); x <= outer.right(); ++x) {
-            if (clip.contains(x, outer.top()))
-                canvas.setPixel(x, outer.top(), black);
-            if (clip.contains(x, outer.bottom()))
-                canvas.setPixel(x, outer.bottom(), black);
-        }
-        for (int y = outer.top(); y <= outer.bottom(); ++y) {
-            if (clip.contains(outer.left(), y))
-                canvas.setPixel(outer.left(), y, black);
-            if (clip.contains(outer.right(), y))
-                canvas.setPixel(outer.right(), y, black);
-        }
-    }
+    if (border_ == BorderFixedSingle)
+        ForEachOutlinePixel(canvas, outer, [](std::uint32_t& pixel) { pixel = 0xFF000000U; });
 }
 
 void Image::mouseEvent(MouseAction action, int buttons, int shift, QPoint pixel)

@@ -30,28 +30,11 @@ void Shape::setDrawMode(DrawMode mode)
 
 void Shape::paint(QImage& canvas) const
 {
-    const QRect r = pixelRect();
-    if (r.width() <= 0 || r.height() <= 0)
-        return;
-    const QRect clip = canvas.rect();
     const std::uint32_t pen = ToPixel(borderColor_);
-    // Each pixel of the ring exactly once, so that inverting twice never happens at the corners.
-    const auto mark = [&](int x, int y) {
-        if (!clip.contains(x, y))
-            return;
-        auto* pixel = reinterpret_cast<std::uint32_t*>(canvas.scanLine(y)) + x;
-        *pixel = drawMode_ == DrawInvert ? (*pixel ^ 0x00FFFFFFU) : pen;
-    };
-    for (int x = r.left(); x <= r.right(); ++x) {
-        mark(x, r.top());
-        if (r.bottom() != r.top())
-            mark(x, r.bottom());
-    }
-    for (int y = r.top() + 1; y < r.bottom(); ++y) {
-        mark(r.left(), y);
-        if (r.right() != r.left())
-            mark(r.right(), y);
-    }
+    if (drawMode_ == DrawInvert)
+        ForEachOutlinePixel(canvas, pixelRect(), [](std::uint32_t& pixel) { pixel ^= 0x00FFFFFFU; });
+    else
+        ForEachOutlinePixel(canvas, pixelRect(), [pen](std::uint32_t& pixel) { pixel = pen; });
 }
 
 } // namespace platform

@@ -2,7 +2,9 @@
 
 #include "control.h"
 
-class QImage;
+#include <QImage>
+
+#include <cstdint>
 
 namespace platform {
 
@@ -20,6 +22,29 @@ public:
 
 protected:
     using Control::Control;
+
+    // Calls paint(pixel) once for every pixel of the one-pixel outline of r that lies on the canvas.
+    template <class Paint>
+    static void ForEachOutlinePixel(QImage& canvas, QRect r, Paint&& paint)
+    {
+        if (r.width() <= 0 || r.height() <= 0)
+            return;
+        const QRect clip = canvas.rect();
+        const auto at = [&](int x, int y) {
+            if (clip.contains(x, y))
+                paint(reinterpret_cast<std::uint32_t*>(canvas.scanLine(y))[x]);
+        };
+        for (int x = r.left(); x <= r.right(); ++x) {
+            at(x, r.top());
+            if (r.bottom() != r.top())
+                at(x, r.bottom());
+        }
+        for (int y = r.top() + 1; y < r.bottom(); ++y) {
+            at(r.left(), y);
+            if (r.right() != r.left())
+                at(r.right(), y);
+        }
+    }
     void applyGeometry() override;
     void applyVisible() override;
 };
