@@ -148,7 +148,10 @@ TEST_F(Picker, EveryPaletteColourFindsItsFirstCell)
         for (int y = 0; y < 19; ++y) {
             const ColorValue colour = Palette().Pixel(x, y);
             cp.setRGBColor(colour);
-            ASSERT_EQ(Selected(), Nearest(colour)) << "cell " << Cell{x, y};
+            Cell first{0, 0};
+            while (Palette().Pixel(first.x, first.y) != colour)
+                first = first.y == 18 ? Cell{first.x + 1, 0} : Cell{first.x, first.y + 1};
+            ASSERT_EQ(Selected(), first) << "cell " << Cell{x, y};
             ASSERT_EQ(cp.store().Point(static_cast<float>(cp.selectedColumn()), static_cast<float>(cp.selectedRow())), colour);
         }
 }
@@ -187,15 +190,28 @@ TEST_F(Picker, TiesGoToTheLowerColumnThenTheLowerRow)
     EXPECT_GE(ties, 10);
 }
 
-TEST_F(Picker, TheMainWindowsStartColours)
+TEST_F(Picker, TheMainWindowsStartColoursRingTheirNearestCells)
 {
     Load("SizeFactor = 1");
-    cp.setRGBColor(RGB(68, 255, 175));
-    EXPECT_EQ(Selected(), Nearest(RGB(68, 255, 175)));
-    std::cout << "spring green rings " << Selected() << "\n";
-    cp.setRGBColor(RGB(139, 0, 174));
-    EXPECT_EQ(Selected(), Nearest(RGB(139, 0, 174)));
-    std::cout << "purple rings " << Selected() << "\n";
+    struct Case {
+        ColorValue colour;
+        Cell cell;
+        ColorValue cellColour;
+        int distance;
+    };
+    const Case cases[] = {{RGB(68, 255, 175), {20, 2}, RGB(84, 255, 173), 260},
+                          {RGB(139, 0, 174), {40, 7}, RGB(137, 0, 153), 445}};
+    for (const Case& c : cases) {
+        cp.setRGBColor(c.colour);
+        EXPECT_EQ(Selected(), c.cell) << std::hex << c.colour;
+        const ColorValue ringed = Palette().Pixel(c.cell.x, c.cell.y);
+        EXPECT_EQ(ringed, c.cellColour);
+        const auto square = [](int v) { return v * v; };
+        EXPECT_EQ(square(platform::RedOf(ringed) - platform::RedOf(c.colour))
+                      + square(platform::GreenOf(ringed) - platform::GreenOf(c.colour))
+                      + square(platform::BlueOf(ringed) - platform::BlueOf(c.colour)),
+                  c.distance);
+    }
 }
 
 TEST_F(Picker, SavingAndLoadingKeepsBothValues)
