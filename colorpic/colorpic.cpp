@@ -199,10 +199,10 @@ void ColorPic::picStore_KeyDown(int keyCode, int)
 {
     const auto factor = static_cast<float>(m_SizeFactor);
     switch (keyCode) {
-    case platform::KeyDown: m_SelTop += factor; break;
-    case platform::KeyUp: m_SelTop -= factor; break;
-    case platform::KeyLeft: m_SelLeft -= factor; break;
-    case platform::KeyRight: m_SelLeft += factor; break;
+    case platform::KeyCode::Down: m_SelTop += factor; break;
+    case platform::KeyCode::Up: m_SelTop -= factor; break;
+    case platform::KeyCode::Left: m_SelLeft -= factor; break;
+    case platform::KeyCode::Right: m_SelLeft += factor; break;
     default: return;
     }
     MoveSelection(m_SelLeft, m_SelTop);

@@ -84,7 +84,6 @@ void Form1::Form_Load()
     cpOne.setRGBColor(picSrc(1).BackColor());
     cpTwo.setRGBColor(picSrc(0).BackColor());
     picDest.setBackColor(cpTwo.RGBColor());
-    // The step tables are the world's constants (AntWorld::stepX, stepY): nothing to fill.
 }
 
 void Form1::Form_Resize()

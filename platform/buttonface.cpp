@@ -9,14 +9,19 @@
 
 namespace platform {
 
+QFont ControlFont()
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 void ShowButtonPicture(QPushButton& button, const Picture& picture)
 {
     const Picture masked = picture.Masked(RGB(255, 255, 255));
     button.setIcon(QIcon(QPixmap::fromImage(masked.image())));
     button.setIconSize(QSize(picture.Width(), picture.Height()));
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPointSizeF(8.25);
-    button.setFont(font);
+    button.setFont(ControlFont());
 }
 
 } // namespace platform

@@ -1,16 +1,63 @@
 #include "combobox.h"
 
+#include "buttonface.h"
 #include "container.h"
 #include "errors.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPointer>
+#include <QProxyStyle>
+
+#include <algorithm>
 #include <QSignalBlocker>
 
 namespace platform {
 
+namespace {
+
+// Gives a closed list's text the room that the style's arrow area leaves beside its arrow, so that
+// the whole item shows: "100000" in a list 65 pixels wide, "15" in one of 41.
+class ListStyle : public QProxyStyle {
+public:
+    // The arrow's area: its glyph and a margin either side.
+    static constexpr int ArrowWidth = 13;
+
+    using QProxyStyle::QProxyStyle;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+            return rect;
+        const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
+        const int gain = std::max(0, arrow.width() - ArrowWidth);
+        const bool arrowOnRight = arrow.center().x() >= option->rect.center().x();
+        if (part == SC_ComboBoxArrow)
+            return arrowOnRight ? arrow.adjusted(gain, 0, 0, 0) : arrow.adjusted(0, 0, -gain, 0);
+        return arrowOnRight ? rect.adjusted(0, 0, gain, 0) : rect.adjusted(-gain, 0, 0, 0);
+    }
+};
+
+// One style for every list, on top of the application's own; it lives as long as the application.
+QStyle* TheListStyle()
+{
+    static QPointer<ListStyle> style;
+    if (!style) {
+        style = new ListStyle(QApplication::style()->name());
+        style->setParent(QCoreApplication::instance()); // the application deletes it
+    }
+    return style;
+}
+
+} // namespace
+
 ComboBox::ComboBox(Container& parent, const Design& design)
     : WindowedControl(parent, design, std::make_unique<QComboBox>(&parent.widget()))
 {
+    combo().setStyle(TheListStyle());
+    combo().setFont(ControlFont());
     QObject::connect(&combo(), &QComboBox::activated, &combo(), [this](int) { Click(); });
     applyAll();
 }

@@ -53,11 +53,11 @@ void Container::paintWindowless(QImage& canvas) const
             windowless->paint(canvas);
 }
 
-WindowlessControl* Container::windowlessAt(QPoint pixel, bool mouseOnly) const
+WindowlessControl* Container::windowlessAt(QPoint pixel) const
 {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         auto* windowless = dynamic_cast<WindowlessControl*>(*it);
-        if (windowless && windowless->Visible() && (!mouseOnly || windowless->takesMouse())
+        if (windowless && windowless->Visible() && windowless->takesMouse()
             && windowless->pixelRect().contains(pixel))
             return windowless;
     }
@@ -73,7 +73,7 @@ void Container::routeMouse(QMouseEvent& event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         // The control that took a button keeps the mouse until every button is up, like a capture.
-        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel, true);
+        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel);
         if (!target || !target->Enabled())
             return;
         captured_ = target;
@@ -81,13 +81,13 @@ void Container::routeMouse(QMouseEvent& event)
         break;
     }
     case QEvent::MouseMove: {
-        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel, true);
+        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel);
         if (target && target->Enabled())
             target->mouseEvent(WindowlessControl::MouseAction::Move, ButtonsOf(event.buttons()), shift, pixel);
         break;
     }
     case QEvent::MouseButtonRelease: {
-        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel, true);
+        WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel);
         if (event.buttons() == Qt::NoButton)
             captured_ = nullptr;
         if (target && target->Enabled())

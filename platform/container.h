@@ -41,11 +41,14 @@ public:
     void unregisterControl(Control& control);
     void repaintWindowless();
     void paintWindowless(QImage& canvas) const;
-    WindowlessControl* windowlessAt(QPoint pixel, bool mouseOnly) const;
+    // The topmost visible windowless control that takes the mouse at pixel, or null.
+    WindowlessControl* windowlessAt(QPoint pixel) const;
     void routeMouse(QMouseEvent& event);
     virtual void widgetResized() {}
     virtual void widgetStateChanged() {}
     virtual void widgetShown(bool /*shown*/) {}
+    // Tab (next) or Shift+Tab: moves the focus to the neighbouring tab stop; false leaves it to Qt.
+    virtual bool moveFocus(bool /*next*/) { return false; }
     // A hosted user control tells its container that one of its saved properties changed.
     virtual void controlPropertyChanged(const Control& /*control*/, const std::string& /*key*/) {}
 

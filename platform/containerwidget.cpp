@@ -59,7 +59,8 @@ bool ContainerWidget::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        if (const WindowlessControl* control = owner_.windowlessAt(help->pos(), false);
+        // A control that lets the mouse through, such as a shape, lets its tooltip through too.
+        if (const WindowlessControl* control = owner_.windowlessAt(help->pos());
             control && !control->ToolTipText().empty()) {
             QToolTip::showText(help->globalPos(), QString::fromStdString(control->ToolTipText()), this);
             return true;
@@ -67,5 +68,7 @@ bool ContainerWidget::event(QEvent* event)
     }
     return QWidget::event(event);
 }
+
+bool ContainerWidget::focusNextPrevChild(bool next) { return owner_.moveFocus(next) || QWidget::focusNextPrevChild(next); }
 
 } // namespace platform

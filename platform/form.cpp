@@ -5,6 +5,7 @@
 #include "usercontrol.h"
 #include "windowedcontrol.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 
@@ -101,13 +102,34 @@ void AppendTabStops(const Container& container, std::vector<QWidget*>& stops)
 
 void Form::applyTabOrder()
 {
-    std::vector<QWidget*> stops;
-    AppendTabStops(*this, stops);
-    for (std::size_t i = 1; i < stops.size(); ++i)
-        QWidget::setTabOrder(stops[i - 1], stops[i]);
+    AppendTabStops(*this, tabStops_);
+    for (std::size_t i = 1; i < tabStops_.size(); ++i)
+        QWidget::setTabOrder(tabStops_[i - 1], tabStops_[i]);
     // The window opens with the focus on its first tab stop.
-    if (!stops.empty())
-        stops.front()->setFocus(Qt::ActiveWindowFocusReason);
+    if (!tabStops_.empty())
+        tabStops_.front()->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+bool Form::moveFocus(bool next)
+{
+    if (tabStops_.empty())
+        return false;
+    // The stop that holds the focus, itself or through one of its inner widgets (a list's popup).
+    const QWidget* focus = QApplication::focusWidget();
+    const auto holds = [focus](const QWidget* stop) { return stop == focus || (focus && stop->isAncestorOf(focus)); };
+    const auto at = std::find_if(tabStops_.begin(), tabStops_.end(), holds);
+    const auto count = static_cast<std::ptrdiff_t>(tabStops_.size());
+    std::ptrdiff_t index = at == tabStops_.end() ? (next ? -1 : count) : at - tabStops_.begin();
+    // Round the cycle, over the stops that cannot take the focus now (disabled or hidden).
+    for (std::ptrdiff_t tried = 0; tried < count; ++tried) {
+        index = ((next ? index + 1 : index - 1) % count + count) % count;
+        QWidget* stop = tabStops_[static_cast<std::size_t>(index)];
+        if (stop->isEnabled() && stop->isVisibleTo(window_.get())) {
+            stop->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
 }
 
 } // namespace platform

@@ -42,6 +42,7 @@ public:
     // Saved properties of hosted controls that changed since the form was created: (control, key).
     const std::vector<std::pair<std::string, std::string>>& changedProperties() const { return changed_; }
     void controlPropertyChanged(const Control& control, const std::string& key) override;
+    bool moveFocus(bool next) override;
 
 private:
     void widgetResized() override;
@@ -53,6 +54,7 @@ private:
     bool userMode_;
     bool loaded_ = false;
     QSize reported_{-1, -1};
+    std::vector<QWidget*> tabStops_; // in TabIndex order; a user control's own stops in its place
     std::vector<std::pair<std::string, std::string>> changed_;
 };
 

@@ -28,7 +28,8 @@ protected:
             painter.setPen(Qt::black);
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
-        painter.drawImage(border, border, owner_.surface().image());
+        const Surface& surface = owner_.surface();
+        painter.drawImage(QPoint(border, border), surface.image(), QRect(0, 0, surface.width(), surface.height()));
     }
     void keyPressEvent(QKeyEvent* event) override
     {

@@ -7,25 +7,25 @@ namespace platform {
 int KeyCodeOf(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Left: return KeyLeft;
-    case Qt::Key_Up: return KeyUp;
-    case Qt::Key_Right: return KeyRight;
-    case Qt::Key_Down: return KeyDown;
-    case Qt::Key_Backspace: return KeyBack;
-    case Qt::Key_Tab: return KeyTab;
+    case Qt::Key_Left: return KeyCode::Left;
+    case Qt::Key_Up: return KeyCode::Up;
+    case Qt::Key_Right: return KeyCode::Right;
+    case Qt::Key_Down: return KeyCode::Down;
+    case Qt::Key_Backspace: return KeyCode::Back;
+    case Qt::Key_Tab: return KeyCode::Tab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return KeyReturn;
-    case Qt::Key_Escape: return KeyEscape;
-    case Qt::Key_Space: return KeySpace;
-    case Qt::Key_PageUp: return KeyPageUp;
-    case Qt::Key_PageDown: return KeyPageDown;
-    case Qt::Key_End: return KeyEnd;
-    case Qt::Key_Home: return KeyHome;
-    case Qt::Key_Insert: return KeyInsert;
-    case Qt::Key_Delete: return KeyDelete;
-    case Qt::Key_Shift: return KeyShift;
-    case Qt::Key_Control: return KeyControl;
-    case Qt::Key_Alt: return KeyMenu;
+    case Qt::Key_Enter: return KeyCode::Return;
+    case Qt::Key_Escape: return KeyCode::Escape;
+    case Qt::Key_Space: return KeyCode::Space;
+    case Qt::Key_PageUp: return KeyCode::PageUp;
+    case Qt::Key_PageDown: return KeyCode::PageDown;
+    case Qt::Key_End: return KeyCode::End;
+    case Qt::Key_Home: return KeyCode::Home;
+    case Qt::Key_Insert: return KeyCode::Insert;
+    case Qt::Key_Delete: return KeyCode::Delete;
+    case Qt::Key_Shift: return KeyCode::Shift;
+    case Qt::Key_Control: return KeyCode::Control;
+    case Qt::Key_Alt: return KeyCode::Menu;
     default: break;
     }
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))

@@ -6,24 +6,24 @@ namespace platform {
 
 void Surface::Resize(int width, int height, ColorValue fill)
 {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
-    if (width == width_ && height == height_)
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    if (width_ <= storeWidth_ && height_ <= storeHeight_)
         return;
-    const int oldWidth = this->width();
-    const int oldHeight = this->height();
-    QImage next(width, height, QImage::Format_RGB32);
+    const int newWidth = static_cast<int>(std::max(width_, storeWidth_));
+    const int newHeight = static_cast<int>(std::max(height_, storeHeight_));
+    QImage next(newWidth, newHeight, QImage::Format_RGB32);
     next.fill(ToPixel(fill));
-    if (!image_.isNull()) {
-        const int keepWidth = std::min(width, oldWidth);
-        const int keepHeight = std::min(height, oldHeight);
-        for (int row = 0; row < keepHeight; ++row)
-            std::memcpy(next.scanLine(row), image_.constScanLine(row), static_cast<std::size_t>(keepWidth) * 4);
+    // A store without pixels (a side of 0) has no rows to keep.
+    if (bits_) {
+        for (std::ptrdiff_t row = 0; row < storeHeight_; ++row)
+            std::memcpy(next.scanLine(static_cast<int>(row)), bits_ + row * stride_,
+                        static_cast<std::size_t>(storeWidth_) * sizeof(std::uint32_t));
     }
     image_ = std::move(next);
-    width_ = width;
-    height_ = height;
-    // Taken once: the image is never shared, so these pointers stay valid until the next Resize.
+    storeWidth_ = newWidth;
+    storeHeight_ = newHeight;
+    // Taken once: the image is never shared, so these pointers stay valid until the store grows.
     bits_ = image_.isNull() ? nullptr : reinterpret_cast<std::uint32_t*>(image_.bits());
     stride_ = image_.isNull() ? 0 : static_cast<std::ptrdiff_t>(image_.bytesPerLine() / 4);
 }
@@ -53,8 +53,8 @@ void Surface::Draw(const QImage& picture)
     if (image_.isNull() || picture.isNull())
         return;
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
-    const int w = std::min(width(), source.width());
-    const int h = std::min(height(), source.height());
+    const int w = std::min(storeWidth(), source.width());
+    const int h = std::min(storeHeight(), source.height());
     for (int row = 0; row < h; ++row)
         std::memcpy(bits_ + row * stride_, source.constScanLine(row),
                     static_cast<std::size_t>(w) * 4);

@@ -10,30 +10,40 @@
 
 namespace platform {
 
-// A persistent pixel image: what is drawn into it stays until it is filled again.
+// A persistent pixel image: what is drawn into it stays until it is filled again, whatever size
+// it is given in between. Its store never shrinks: a smaller size only hides the pixels beyond it,
+// and they show again when the size grows back. Drawing reaches the whole store; reading (Pixel)
+// answers for the visible width by height only.
 class Surface {
 public:
     Surface() = default;
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
+    // The visible size.
     int width() const { return static_cast<int>(width_); }
     int height() const { return static_cast<int>(height_); }
+    // The store: at least the largest size the surface has had.
+    int storeWidth() const { return static_cast<int>(storeWidth_); }
+    int storeHeight() const { return static_cast<int>(storeHeight_); }
     // Pixels per row of bits().
     std::ptrdiff_t stride() const { return stride_; }
     std::uint32_t* bits() { return bits_; }
     const std::uint32_t* bits() const { return bits_; }
 
-    // New size; what was drawn stays where it still fits, new area takes `fill`.
+    // New visible size, each side >= 0. The store grows to hold it; what was drawn stays, and new
+    // store area takes `fill`.
     void Resize(int width, int height, ColorValue fill);
+    // Fills the whole store.
     void Fill(ColorValue color);
     // 0 <= x < width, 0 <= y < height; returns -1 outside.
     ColorValue Pixel(int x, int y) const;
     void SetPixel(int x, int y, ColorValue color);
 
-    // The pixels as a Qt image for painting; shares the memory, valid until the next Resize.
+    // The store as a Qt image for painting (the visible part is its top-left width by height);
+    // shares the memory, valid until the store grows.
     const QImage& image() const { return image_; }
-    // Copies an image at one pixel per pixel with its top-left corner at (0, 0), clipped.
+    // Copies an image at one pixel per pixel with its top-left corner at (0, 0), clipped to the store.
     void Draw(const QImage& picture);
 
 private:
@@ -43,6 +53,8 @@ private:
     // them in registers across a loop of dot copies.
     std::ptrdiff_t width_ = 0;
     std::ptrdiff_t height_ = 0;
+    std::ptrdiff_t storeWidth_ = 0;
+    std::ptrdiff_t storeHeight_ = 0;
     std::ptrdiff_t stride_ = 0;
 };
 
@@ -69,7 +81,7 @@ inline void CopyRows(std::uint32_t* __restrict to, std::ptrdiff_t toStride, cons
 } // namespace detail
 
 // Copies the width by height block at (sx, sy) of src to (x, y) of dst, exactly, pixel for pixel.
-// The block is clipped to both surfaces: nothing is read or written outside either. Called once
+// The block is clipped to both stores: nothing is read or written outside either. Called once
 // per ant step, so it takes no painter and allocates nothing.
 inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, DeviceContext src, int sx, int sy,
                    RasterOp /*only SRCCOPY exists*/ = SRCCOPY)
@@ -79,8 +91,8 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
     Surface& d = *dst.surface;
     const Surface& s = *src.surface;
     if (width == 1 && height == 1) { // the dot of the smallest cells: one pixel inside both or none
-        if (static_cast<unsigned>(x) < static_cast<unsigned>(d.width()) && static_cast<unsigned>(y) < static_cast<unsigned>(d.height())
-            && static_cast<unsigned>(sx) < static_cast<unsigned>(s.width()) && static_cast<unsigned>(sy) < static_cast<unsigned>(s.height()))
+        if (static_cast<unsigned>(x) < static_cast<unsigned>(d.storeWidth()) && static_cast<unsigned>(y) < static_cast<unsigned>(d.storeHeight())
+            && static_cast<unsigned>(sx) < static_cast<unsigned>(s.storeWidth()) && static_cast<unsigned>(sy) < static_cast<unsigned>(s.storeHeight()))
             d.bits()[y * d.stride() + x] = s.bits()[sy * s.stride() + sx];
         return;
     }
@@ -88,8 +100,8 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
     const auto fits = [](int at, int length, int limit) {
         return static_cast<unsigned>(at) <= static_cast<unsigned>(limit - length) && length <= limit;
     };
-    const bool inside = fits(x, width, d.width()) && fits(y, height, d.height()) && fits(sx, width, s.width())
-        && fits(sy, height, s.height());
+    const bool inside = fits(x, width, d.storeWidth()) && fits(y, height, d.storeHeight()) && fits(sx, width, s.storeWidth())
+        && fits(sy, height, s.storeHeight());
     if (!inside) {
         // Clip the left and top edges against both surfaces, then the right and bottom edges; in
         // 64 bits, so that no position, however far out, overflows.
@@ -97,8 +109,8 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
         const Wide shiftX = std::max({Wide{0}, -Wide{x}, -Wide{sx}});
         const Wide shiftY = std::max({Wide{0}, -Wide{y}, -Wide{sy}});
         const Wide left = x + shiftX, sourceLeft = sx + shiftX, top = y + shiftY, sourceTop = sy + shiftY;
-        const Wide w = std::min({width - shiftX, d.width() - left, s.width() - sourceLeft});
-        const Wide h = std::min({height - shiftY, d.height() - top, s.height() - sourceTop});
+        const Wide w = std::min({width - shiftX, d.storeWidth() - left, s.storeWidth() - sourceLeft});
+        const Wide h = std::min({height - shiftY, d.storeHeight() - top, s.storeHeight() - sourceTop});
         if (w <= 0 || h <= 0)
             return;
         x = static_cast<int>(left);

@@ -40,7 +40,8 @@ void UserControl::setFocusChild(WindowedControl& child) { WindowedControl::widge
 void UserControl::applyGeometry()
 {
     WindowedControl::applyGeometry();
-    const QSize size = pixelRect().size();
+    // Any change of the extender's size counts, also one that rounds to the same pixels.
+    const QSizeF size(Width(), Height());
     if (size == applied_)
         return;
     applied_ = size;

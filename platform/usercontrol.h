@@ -4,6 +4,8 @@
 #include "propertybag.h"
 #include "windowedcontrol.h"
 
+#include <QSizeF>
+
 #include <string>
 
 namespace platform {
@@ -45,7 +47,7 @@ protected:
 private:
     void applyGeometry() override;
     void widgetShown(bool shown) override;
-    QSize applied_;
+    QSizeF applied_{-1, -1};
 };
 
 } // namespace platform

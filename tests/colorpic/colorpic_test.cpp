@@ -102,6 +102,10 @@ TEST_F(Picker, TheControlFollowsItsSizeFactorAndUndoesAHostsResize)
     cp.setHeight(5);
     EXPECT_EQ(cp.Width(), 100);
     EXPECT_EQ(cp.Height(), 40);
+    cp.setWidth(100.4F); // a fraction of a pixel is a resize too
+    cp.setHeight(39.6F);
+    EXPECT_EQ(cp.Width(), 100);
+    EXPECT_EQ(cp.Height(), 40);
     cp.setSizeFactor(9);
     EXPECT_EQ(cp.Width(), 443);
     EXPECT_EQ(cp.Height(), 173);

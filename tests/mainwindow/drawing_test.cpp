@@ -42,6 +42,26 @@ TEST_P(DotSizes, ThePictureMatchesTheSimulation)
 
 INSTANTIATE_TEST_SUITE_P(Form1, DotSizes, ::testing::Values(1, 3, 15));
 
+TEST_F(Form1Test, ThePictureSurvivesShrinkingMinimisingAndGrowingBack)
+{
+    Pick(form.cboSteps, "10000");
+    Click(form.cmdStart);
+    form.Timer_Timer();
+    form.Timer_Timer();
+    const sim::AntWorld reference = Reference(form, 30000);
+    ResizeTo(200, 150);
+    form.Timer_Timer(); // dots drawn beyond the visible part are kept too
+    ResizeTo(1, 1);
+    form.setWindowState(platform::Form::Minimized);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.ScaleWidth() == 0; }, 1000));
+    form.setWindowState(platform::Form::Normal);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.ScaleWidth() == 1; }, 1000));
+    ResizeTo(568, 407);
+    ASSERT_EQ(form.world().gridWidth(), reference.gridWidth());
+    EXPECT_EQ(form.world().colorOneCount(), reference.colorOneCount());
+    ExpectPictureOf(form, reference, Screen());
+}
+
 TEST_F(Form1Test, TheLargestDotLeavesTheRightStripUntouched)
 {
     ResizeTo(457, 24 + 337);
@@ -87,7 +107,7 @@ TEST_F(Form1Test, DotsDrawnBeforeAColourChangeKeepTheirColour)
     form.Timer_Timer();
     const sim::AntWorld before = Reference(form, 1000);
     // Pick pure red (column 0, row 0) in the colour-one picker.
-    QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(344 + 1, 1));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, PaletteCell(mainwindow::design::cpOne, 0, 0));
     ASSERT_EQ(form.cpOne.RGBColor(), RGB(255, 0, 0));
     EXPECT_EQ(form.picSrc(1).BackColor(), RGB(255, 0, 0));
     form.Timer_Timer();

@@ -2,6 +2,7 @@
 
 #include "antworld.h"
 #include "form1.h"
+#include "form1design.h"
 #include "palette.h"
 
 #include <QComboBox>
@@ -76,6 +77,13 @@ protected:
                                              &form.cboInterval, &form.cpOne, &form.cpTwo};
         for (const platform::Control* control : always)
             EXPECT_TRUE(control->Enabled()) << control->Name();
+    }
+
+    // The window pixel that shows palette cell (column, row) of a picker of the design, which shows
+    // its palette at one pixel a cell inside a one-pixel border.
+    static QPoint PaletteCell(const platform::Design& picker, int column, int row)
+    {
+        return {picker.left / platform::TwipsPerPixel + 1 + column, picker.top / platform::TwipsPerPixel + 1 + row};
     }
 
     // Colour of a pixel of the drawing area's image, and of its rendering on screen.

@@ -30,7 +30,7 @@ TEST_F(Form1Test, ARandomSessionKeepsTheStateTableTrue)
             break;
         case 6: pick(form.cboDotSize); break;
         case 7: {
-            const QPoint p(344 + static_cast<int>(random() % 140), static_cast<int>(random() % 30));
+            const QPoint p = PaletteCell(mainwindow::design::cpOne, static_cast<int>(random() % 140) - 1, static_cast<int>(random() % 30) - 1);
             if (p.x() < form.ScaleWidth() && p.y() < form.ScaleHeight())
                 QTest::mouseClick(window(), Qt::LeftButton, {}, p);
             break;

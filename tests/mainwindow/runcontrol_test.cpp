@@ -101,7 +101,7 @@ TEST_F(Form1Test, ANewColourTwoShowsInNewDotsWhileClearKeepsTheOldBackground)
     Click(form.cmdStart);
     form.Timer_Timer();
     // Pick the palette's black (column 0, row 18) in the colour-two picker.
-    QTest::mouseClick(window(), Qt::LeftButton, {}, QPoint(416 + 1, 18 + 1));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, PaletteCell(mainwindow::design::cpTwo, 0, 18));
     ASSERT_EQ(form.cpTwo.RGBColor(), RGB(0, 0, 0));
     EXPECT_EQ(form.picSrc(0).BackColor(), RGB(0, 0, 0));
     Click(form.cmdClear);

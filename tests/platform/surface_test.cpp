@@ -98,6 +98,34 @@ TEST_F(Surfaces, ResizeKeepsWhatStillFitsAndPixelIsMinusOneOutside)
     EXPECT_EQ(dst.Pixel(5, 0), -1);
     EXPECT_EQ(dst.Pixel(0, 12), -1);
     EXPECT_EQ(dst.Pixel(-1, 0), -1);
+    // Shrinking hides pixels without losing them.
+    dst.Resize(10, 8, RGB(9, 9, 9));
+    EXPECT_EQ(dst.Pixel(9, 7), RGB(1, 2, 3));
+    EXPECT_EQ(dst.Pixel(9, 11), -1);
+}
+
+TEST_F(Surfaces, SidesOfZeroOneAndTwoPixelsKeepTheStoreAndDrawSafely)
+{
+    dst.SetPixel(9, 7, RGB(1, 2, 3));
+    Surface fresh;
+    for (int w : {0, 1, 2, 0}) {
+        for (int h : {2, 0, 1, 2}) {
+            for (Surface* s : {&dst, &fresh}) {
+                s->Resize(w, h, RGB(5, 5, 5));
+                EXPECT_EQ(s->width(), w);
+                EXPECT_EQ(s->height(), h);
+                BitBlt({s}, 1, 1, 3, 3, {&src}, 1, 1, SRCCOPY);
+                BitBlt({s}, 0, 0, 1, 1, {&src}, 0, 0, SRCCOPY);
+                EXPECT_EQ(s->Pixel(0, 0), w > 0 && h > 0 ? src.Pixel(0, 0) : -1) << w << " x " << h;
+                s->Fill(RGB(7, 7, 7));
+                BitBlt({&src}, 0, 0, 2, 2, {s}, 0, 0, SRCCOPY);
+            }
+        }
+    }
+    fresh.Resize(3, 3, RGB(5, 5, 5));
+    EXPECT_EQ(fresh.Pixel(2, 2), RGB(5, 5, 5));
+    dst.Resize(10, 8, RGB(5, 5, 5));
+    EXPECT_EQ(dst.Pixel(9, 7), RGB(7, 7, 7)) << "Fill reaches the hidden store";
 }
 
 } // namespace
