@@ -1,6 +1,7 @@
 // One timer cycle at the largest setting (100000 steps with their dots, the Refresh and the caption)
 // on the design-size drawing area, against the same 100000 steps of StepAnt alone, in the same run.
 // Every benchmark runs the same number of cycles from a fresh world, so all cover the same steps.
+// Painted cycles compare a 3840 x 2160 window with the design-size one, at 100000 steps and at 1.
 #include "antworld.h"
 #include "form1.h"
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr long kSteps = 100000;
 constexpr long kCycles = 60;
+constexpr int DesignWidth = 568;
+constexpr int DesignHeight = 407;
 
 mainwindow::Form1* window = nullptr; // lives in main, inside the application's lifetime
 
@@ -60,6 +63,27 @@ void BM_TimerCycle(benchmark::State& state)
         form.Timer_Timer();
 }
 
+// A painted cycle at dot size 1 on a window of the given interior (width, height) with the given
+// steps per cycle: the steps, their dots, Refresh and the paint it causes, as the timer runs it.
+void BM_PaintedCycle(benchmark::State& state)
+{
+    mainwindow::Form1& form = Window();
+    form.widget().resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    QCoreApplication::processEvents();
+    form.cmdStop.Click();
+    form.cboDotSize.setText("1");
+    form.cboSteps.setText(std::to_string(state.range(2)));
+    form.cmdStart.Click();
+    form.Timer.setEnabled(false);
+    form.Timer_Timer(); // the first paint after Start shows the cleared picture whole
+    for (auto _ : state)
+        form.Timer_Timer();
+    state.SetItemsProcessed(state.iterations() * state.range(2)); // steps
+    form.widget().resize(DesignWidth, DesignHeight);
+    form.cboSteps.setText(std::to_string(kSteps));
+    QCoreApplication::processEvents();
+}
+
 // The fixed parts of a cycle, alone.
 void BM_Refresh(benchmark::State& state)
 {
@@ -81,6 +105,16 @@ BENCHMARK(BM_Caption)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BareSteps)->Arg(1)->Arg(3)->Arg(15)->Iterations(kCycles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QueuedSteps)->Arg(1)->Arg(3)->Arg(15)->Iterations(kCycles)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TimerCycle)->Arg(1)->Arg(3)->Arg(15)->Iterations(kCycles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintedCycle)
+    ->Args({DesignWidth, DesignHeight, kSteps})
+    ->Args({3840, 2160, kSteps})
+    ->Iterations(kCycles)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintedCycle)
+    ->Args({DesignWidth, DesignHeight, 1})
+    ->Args({3840, 2160, 1})
+    ->Iterations(kCycles * 10)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -46,11 +46,11 @@ void Container::repaintWindowless()
         widget_->update();
 }
 
-void Container::paintWindowless(QImage& canvas) const
+void Container::paintWindowless(QImage& canvas, QPoint origin) const
 {
     for (const Control* control : controls_)
         if (const auto* windowless = dynamic_cast<const WindowlessControl*>(control); windowless && windowless->Visible())
-            windowless->paint(canvas);
+            windowless->paint(canvas, origin);
 }
 
 WindowlessControl* Container::windowlessAt(QPoint pixel) const

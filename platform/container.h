@@ -40,7 +40,8 @@ public:
     void registerControl(Control& control);
     void unregisterControl(Control& control);
     void repaintWindowless();
-    void paintWindowless(QImage& canvas) const;
+    // Paints the windowless controls onto a canvas of the container's pixels from origin on.
+    void paintWindowless(QImage& canvas, QPoint origin) const;
     // The topmost visible windowless control that takes the mouse at pixel, or null.
     WindowlessControl* windowlessAt(QPoint pixel) const;
     void routeMouse(QMouseEvent& event);

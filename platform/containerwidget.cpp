@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -18,12 +19,16 @@ ContainerWidget::ContainerWidget(Container& owner, QWidget* parent) : QWidget(pa
     setMouseTracking(true);
 }
 
-void ContainerWidget::paintEvent(QPaintEvent*)
+void ContainerWidget::paintEvent(QPaintEvent* event)
 {
-    QImage canvas(size(), QImage::Format_RGB32);
+    // Only the part asked for: a window's own paint is mostly a small exposed strip.
+    const QRect area = event->rect().intersected(rect());
+    if (area.isEmpty())
+        return;
+    QImage canvas(area.size(), QImage::Format_RGB32);
     canvas.fill(palette().color(QPalette::Window));
-    owner_.paintWindowless(canvas);
-    QPainter(this).drawImage(0, 0, canvas);
+    owner_.paintWindowless(canvas, area.topLeft());
+    QPainter(this).drawImage(area.topLeft(), canvas);
 }
 
 void ContainerWidget::mousePressEvent(QMouseEvent* event) { owner_.routeMouse(*event); }

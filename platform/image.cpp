@@ -20,24 +20,24 @@ void Image::setPicture(const platform::Picture& picture)
     Parent().repaintWindowless();
 }
 
-void Image::paint(QImage& canvas) const
+void Image::paint(QImage& canvas, QPoint origin) const
 {
     const QRect outer = pixelRect();
     const QRect inner = border_ == BorderFixedSingle ? outer.adjusted(1, 1, -1, -1) : outer;
-    const QRect visible = inner.intersected(canvas.rect());
+    const QRect visible = inner.intersected(QRect(origin, canvas.size()));
     if (!picture_.IsNull() && !visible.isEmpty()) {
         const QImage& source = picture_.image();
         // Nearest source pixel for every target pixel: whole blocks when the stretch is a whole factor.
         for (int y = visible.top(); y <= visible.bottom(); ++y) {
             const int sy = static_cast<int>(static_cast<long long>(y - inner.top()) * source.height() / inner.height());
             const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-            auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+            auto* to = reinterpret_cast<QRgb*>(canvas.scanLine(y - origin.y()));
             for (int x = visible.left(); x <= visible.right(); ++x)
-                to[x] = from[static_cast<long long>(x - inner.left()) * source.width() / inner.width()] | 0xFF000000U;
+                to[x - origin.x()] = from[static_cast<long long>(x - inner.left()) * source.width() / inner.width()] | 0xFF000000U;
         }
     }
     if (border_ == BorderFixedSingle)
-        ForEachOutlinePixel(canvas, outer, [](std::uint32_t& pixel) { pixel = 0xFF000000U; });
+        ForEachOutlinePixel(canvas, origin, outer, [](std::uint32_t& pixel) { pixel = 0xFF000000U; });
 }
 
 void Image::mouseEvent(MouseAction action, int buttons, int shift, QPoint pixel)

@@ -23,7 +23,7 @@ public:
     Event<int, int, float, float> MouseMove;
     Event<int, int, float, float> MouseUp;
 
-    void paint(QImage& canvas) const override;
+    void paint(QImage& canvas, QPoint origin) const override;
     bool takesMouse() const override { return true; }
     void mouseEvent(MouseAction action, int buttons, int shift, QPoint pixel) override;
 

@@ -4,6 +4,7 @@
 #include "qtinput.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -20,7 +21,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
         const int border = owner_.borderWidth();
@@ -28,8 +29,14 @@ protected:
             painter.setPen(Qt::black);
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
+        // Only the asked-for part of the image: after a cycle, the tiles its dots changed.
         const Surface& surface = owner_.surface();
-        painter.drawImage(QPoint(border, border), surface.image(), QRect(0, 0, surface.width(), surface.height()));
+        const QRect image(border, border, surface.width(), surface.height());
+        for (const QRect& asked : event->region()) {
+            const QRect part = asked.intersected(image);
+            if (!part.isEmpty())
+                painter.drawImage(part.topLeft(), surface.image(), part.translated(-border, -border));
+        }
     }
     void keyPressEvent(QKeyEvent* event) override
     {
@@ -80,7 +87,13 @@ void PictureBox::Cls()
     widget().update();
 }
 
-void PictureBox::Refresh() { widget().repaint(); }
+void PictureBox::Refresh()
+{
+    const int border = borderWidth();
+    const QRegion changed = surface_.TakeChanged().translated(border, border);
+    if (!changed.isEmpty())
+        widget().repaint(changed);
+}
 
 ColorValue PictureBox::Point(float x, float y) const
 {

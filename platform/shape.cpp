@@ -28,13 +28,13 @@ void Shape::setDrawMode(DrawMode mode)
     Parent().repaintWindowless();
 }
 
-void Shape::paint(QImage& canvas) const
+void Shape::paint(QImage& canvas, QPoint origin) const
 {
     const std::uint32_t pen = ToPixel(borderColor_);
     if (drawMode_ == DrawInvert)
-        ForEachOutlinePixel(canvas, pixelRect(), [](std::uint32_t& pixel) { pixel ^= 0x00FFFFFFU; });
+        ForEachOutlinePixel(canvas, origin, pixelRect(), [](std::uint32_t& pixel) { pixel ^= 0x00FFFFFFU; });
     else
-        ForEachOutlinePixel(canvas, pixelRect(), [pen](std::uint32_t& pixel) { pixel = pen; });
+        ForEachOutlinePixel(canvas, origin, pixelRect(), [pen](std::uint32_t& pixel) { pixel = pen; });
 }
 
 } // namespace platform

@@ -18,7 +18,7 @@ public:
     DrawMode drawMode() const { return drawMode_; }
     void setDrawMode(DrawMode mode);
 
-    void paint(QImage& canvas) const override;
+    void paint(QImage& canvas, QPoint origin) const override;
 
 private:
     ColorValue borderColor_;

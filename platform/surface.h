@@ -3,10 +3,12 @@
 #include "colorvalue.h"
 
 #include <QImage>
+#include <QRegion>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace platform {
 
@@ -14,6 +16,9 @@ namespace platform {
 // it is given in between. Its store never shrinks: a smaller size only hides the pixels beyond it,
 // and they show again when the size grows back. Drawing reaches the whole store; reading (Pixel)
 // answers for the visible width by height only.
+//
+// It also keeps what changed since it was last shown, in tiles of 32 by 32 pixels, so that a
+// screen update covers the changed tiles only: a dot marks the tiles under its corners.
 class Surface {
 public:
     Surface() = default;
@@ -46,7 +51,33 @@ public:
     // Copies an image at one pixel per pixel with its top-left corner at (0, 0), clipped to the store.
     void Draw(const QImage& picture);
 
+    static constexpr int TileShift = 5;
+    static constexpr int TileSize = 1 << TileShift;
+    // Records a change of the block at (x, y), which lies inside the store and is not empty.
+    void MarkChanged(int x, int y, int width, int height)
+    {
+        const std::ptrdiff_t left = x >> TileShift;
+        const std::ptrdiff_t top = (y >> TileShift) << rowShift_;
+        if (width <= TileSize && height <= TileSize) {
+            // A dot marks the tile of its top-left corner; TakeChanged widens every marked tile by
+            // the largest reach of a dot beyond it (one pixel less than its side).
+            changed_[top + left] = 1;
+            reach_ = std::max(reach_, static_cast<std::uint16_t>(std::max(width, height) - 1));
+            return;
+        }
+        const std::ptrdiff_t right = (x + width - 1) >> TileShift;
+        const std::ptrdiff_t bottom = ((y + height - 1) >> TileShift) << rowShift_;
+        for (std::ptrdiff_t row = top; row <= bottom; row += tilesPerRow())
+            std::fill(changed_ + row + left, changed_ + row + right + 1, 1U);
+    }
+    // The visible part of what changed since the last call, in whole tiles; then forgets it.
+    QRegion TakeChanged();
+
 private:
+    // Rows of tiles are a power of two long, so that a tile's place takes shifts alone.
+    std::ptrdiff_t tilesPerRow() const { return std::ptrdiff_t{1} << rowShift_; }
+    void MarkAllChanged() { allChanged_ = true; }
+
     QImage image_;
     std::uint32_t* bits_ = nullptr;
     // Wider than the pixels so that a pixel store can never alias them: the compiler then keeps
@@ -56,6 +87,13 @@ private:
     std::ptrdiff_t storeWidth_ = 0;
     std::ptrdiff_t storeHeight_ = 0;
     std::ptrdiff_t stride_ = 0;
+    // One flag a tile, row by row over the store. 32 bits wide: a store of a flag can alias a
+    // pixel but none of the sizes and pointers above, which stay in registers across dot copies.
+    std::vector<std::uint32_t> tiles_;
+    std::uint32_t* changed_ = nullptr;
+    std::ptrdiff_t rowShift_ = 0;
+    std::uint16_t reach_ = 0; // 16 bits: its store aliases none of the members above
+    bool allChanged_ = true;
 };
 
 // A borrowed handle to a surface: it never owns what it names and stays valid while the surface lives.
@@ -92,8 +130,10 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
     const Surface& s = *src.surface;
     if (width == 1 && height == 1) { // the dot of the smallest cells: one pixel inside both or none
         if (static_cast<unsigned>(x) < static_cast<unsigned>(d.storeWidth()) && static_cast<unsigned>(y) < static_cast<unsigned>(d.storeHeight())
-            && static_cast<unsigned>(sx) < static_cast<unsigned>(s.storeWidth()) && static_cast<unsigned>(sy) < static_cast<unsigned>(s.storeHeight()))
+            && static_cast<unsigned>(sx) < static_cast<unsigned>(s.storeWidth()) && static_cast<unsigned>(sy) < static_cast<unsigned>(s.storeHeight())) {
             d.bits()[y * d.stride() + x] = s.bits()[sy * s.stride() + sx];
+            d.MarkChanged(x, y, 1, 1);
+        }
         return;
     }
     // One unsigned comparison per edge pair: a negative position wraps to a huge value and fails.
@@ -120,6 +160,7 @@ inline void BitBlt(DeviceContext dst, int x, int y, int width, int height, Devic
         width = static_cast<int>(w);
         height = static_cast<int>(h);
     }
+    d.MarkChanged(x, y, width, height);
     std::uint32_t* to = d.bits() + y * d.stride() + x;
     const std::uint32_t* from = s.bits() + sy * s.stride() + sx;
     if (&d == &s) {

@@ -14,8 +14,9 @@ class WindowlessControl : public Control {
 public:
     enum class MouseAction { Down, Move, Up };
 
-    // Draws the control onto its container's pixels.
-    virtual void paint(QImage& canvas) const = 0;
+    // Draws the control onto a canvas that holds its container's pixels from `origin` on: canvas
+    // pixel (0, 0) is container pixel origin. Nothing is drawn outside the canvas.
+    virtual void paint(QImage& canvas, QPoint origin) const = 0;
     virtual bool takesMouse() const { return false; }
     // pixel is in the container's pixels; buttons and shift as in keycodes.h.
     virtual void mouseEvent(MouseAction /*action*/, int /*buttons*/, int /*shift*/, QPoint /*pixel*/) {}
@@ -23,16 +24,17 @@ public:
 protected:
     using Control::Control;
 
-    // Calls paint(pixel) once for every pixel of the one-pixel outline of r that lies on the canvas.
+    // Calls paint(pixel) once for every pixel of the one-pixel outline of r (in container pixels)
+    // that lies on the canvas; origin as for paint.
     template <class Paint>
-    static void ForEachOutlinePixel(QImage& canvas, QRect r, Paint&& paint)
+    static void ForEachOutlinePixel(QImage& canvas, QPoint origin, QRect r, Paint&& paint)
     {
         if (r.width() <= 0 || r.height() <= 0)
             return;
-        const QRect clip = canvas.rect();
+        const QRect clip(origin, canvas.size());
         const auto at = [&](int x, int y) {
             if (clip.contains(x, y))
-                paint(reinterpret_cast<std::uint32_t*>(canvas.scanLine(y))[x]);
+                paint(reinterpret_cast<std::uint32_t*>(canvas.scanLine(y - origin.y()))[x - origin.x()]);
         };
         for (int x = r.left(); x <= r.right(); ++x) {
             at(x, r.top());

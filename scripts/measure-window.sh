@@ -35,6 +35,6 @@ awk -v t0="$t0" -v t1="$t1" -v ds="$((s1 - s0))" -v n="$steps" -v dp="$((p1 - p0
     -v hz="$hz" -v w="$width" -v h="$height" -v title="$(xdotool getwindowname "$win")" 'BEGIN {
     t = t1 - t0
     printf "window %d x %d, %d steps a cycle: %.1f cycles/s, program %.1f%% of a core (%.1f ns a step), X server %.1f%%\n",
-        w, h, n, ds / n / t, 100 * dp / hz / t, ds > 0 ? 1e9 * dp / hz / ds : 0, 100 * dx / hz / t
+        w, h, n, ds / n / t, 100 * dp / hz / t, (ds > 0 ? 1e9 * dp / hz / ds : 0), 100 * dx / hz / t
     print "  title: " title
 }'

@@ -10,6 +10,8 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -55,6 +57,52 @@ TEST(PictureBoxControl, KeepsWhatIsDrawnUntilClsAndShowsItOnRefresh)
     BitBlt(box.hDC(), 0, 0, 3, 3, swatch.hDC(), 0, 0, SRCCOPY);
     box.setBackColor(RGB(1, 2, 3));
     EXPECT_EQ(box.Point(0, 0), RGB(1, 2, 3)) << "a new background colour repaints the whole image";
+}
+
+// The regions of the paint events a widget receives.
+struct PaintLog : QObject {
+    std::vector<QRegion> regions;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+TEST(PictureBoxControl, RefreshShowsTheTilesThatChangedAndClsShowsEverything)
+{
+    Form form("test", 500 * 15, 400 * 15);
+    PictureBox box(form, At("picDest", 0, 0, 402, 302), RGB(10, 20, 30), PictureBox::BorderFixedSingle);
+    PictureBox swatch(form, At("picSrc", 450, 0, 17, 21), RGB(200, 100, 0), PictureBox::BorderFixedSingle);
+    form.Show();
+    QCoreApplication::processEvents();
+    box.Refresh();
+    PaintLog log;
+    box.widget().installEventFilter(&log);
+
+    box.Refresh();
+    EXPECT_TRUE(log.regions.empty()) << "nothing changed, nothing painted";
+
+    BitBlt(box.hDC(), 100, 100, 3, 3, swatch.hDC(), 0, 0, SRCCOPY);
+    BitBlt(box.hDC(), 390, 290, 15, 15, swatch.hDC(), 0, 0, SRCCOPY); // clipped at the corner
+    BitBlt(box.hDC(), 31, 31, 2, 2, swatch.hDC(), 0, 0, SRCCOPY);     // across four tiles
+    box.Refresh();
+    ASSERT_EQ(log.regions.size(), 1U);
+    const QRegion painted = log.regions.front();
+    for (const QPoint dot : {QPoint(101, 101), QPoint(103, 103), QPoint(400, 300), QPoint(32, 32), QPoint(33, 33)})
+        EXPECT_TRUE(painted.contains(dot)) << dot.x() << "," << dot.y();
+    long area = 0;
+    for (const QRect& r : painted)
+        area += static_cast<long>(r.width()) * r.height();
+    EXPECT_LE(area, 6L * 32 * 32) << "the tiles under the dots, not the whole picture";
+    EXPECT_EQ(GrabbedAt(box.widget(), 1 + 100, 1 + 100), RGB(200, 100, 0));
+
+    log.regions.clear();
+    box.Cls();
+    box.Refresh();
+    ASSERT_FALSE(log.regions.empty());
+    EXPECT_TRUE((QRegion(1, 1, 400, 300) - log.regions.front()).isEmpty()) << "Cls shows everything";
 }
 
 TEST(PictureBoxControl, ResizingKeepsTheDrawingAndRejectsNegativeSizes)
@@ -225,6 +273,12 @@ TEST_F(Windowless, ShapeDrawsOrInvertsItsOutlineOnly)
     EXPECT_EQ(FromPixel(shot.pixel(16, 9)), RGB(255, 0, 255)) << "green inverted";
     EXPECT_EQ(FromPixel(shot.pixel(16, 14)), RGB(255, 255, 255)) << "the black border line inverted";
     EXPECT_EQ(FromPixel(shot.pixel(15, 10)), RGB(0, 255, 255));
+
+    // A paint of a part only, as an expose asks for it, draws that part the same.
+    const QImage part = form.widget().grab(QRect(13, 8, 5, 4)).toImage();
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x)
+            ASSERT_EQ(part.pixel(x, y), shot.pixel(13 + x, 8 + y)) << x << "," << y;
 }
 
 TEST_F(Windowless, MouseComesInTwipsAndStaysWithTheImageWhileHeld)
