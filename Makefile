@@ -2,7 +2,7 @@
 #   make run    install what is missing, build a Release binary and start the program
 #   make test   install what is missing, build, and pass every test (also under ASan and UBSan)
 # Further:
-#   make bench    Release build of the benchmarks, then run them
+#   make bench    Release build of the benchmarks (in build-bench), then run them
 #   make package  Release build, then a Debian package in build-release/
 
 CMAKE_GEN := -G Ninja
@@ -14,7 +14,7 @@ deps:
 	@./scripts/install-deps.sh
 
 build-release: deps
-	cmake -S . -B build-release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_TESTS=OFF
+	cmake -S . -B build-release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_TESTS=OFF -DVEMMICK_BENCH=OFF
 	cmake --build build-release -j $(JOBS)
 
 run: build-release
@@ -28,13 +28,13 @@ test: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
 
-bench: build-release
-	cmake -S . -B build-release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_BENCH=ON
-	cmake --build build-release -j $(JOBS)
-	./scripts/run-benchmarks.sh build-release
+bench: deps
+	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_TESTS=OFF -DVEMMICK_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	./scripts/run-benchmarks.sh build-bench
 
 package: build-release
 	cd build-release && cpack -G DEB
 
 clean:
-	rm -rf build build-release build-sanitize
+	rm -rf build build-release build-bench build-sanitize

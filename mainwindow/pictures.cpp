@@ -54,19 +54,28 @@ platform::Picture PausePicture()
     });
 }
 
-platform::Picture IconPicture(int edge)
+std::vector<bool> IconPattern(int cells)
 {
-    const int cells = edge <= 16 ? 8 : 16;
     sim::AntWorld world;
     world.setDotSize(1);
     world.ResetWorld(static_cast<float>(cells), static_cast<float>(cells));
     for (int i = 0; i < cells * 9; ++i)
         world.StepAnt([](int, int, int) {});
+    std::vector<bool> pattern;
+    for (int y = 1; y <= cells; ++y)
+        for (int x = 1; x <= cells; ++x)
+            pattern.push_back(world.cell(x, y) != 0);
+    return pattern;
+}
+
+platform::Picture IconPicture(int edge)
+{
+    const int cells = edge <= 16 ? 8 : 16;
+    const std::vector<bool> pattern = IconPattern(cells);
     return Draw(
         [&](int x, int y) {
-            const int cx = 1 + x * cells / edge;
-            const int cy = 1 + y * cells / edge;
-            return world.cell(cx, cy) ? RGB(68, 255, 175) : RGB(139, 0, 174);
+            const std::size_t cell = static_cast<std::size_t>(y * cells / edge * cells + x * cells / edge);
+            return pattern[cell] ? RGB(68, 255, 175) : RGB(139, 0, 174);
         },
         edge);
 }

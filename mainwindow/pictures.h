@@ -12,8 +12,13 @@ platform::Picture StartPicture(); // a dark-green play triangle
 platform::Picture StopPicture();  // a dark-red square
 platform::Picture PausePicture(); // two navy bars
 
-// The program's icon, edge by edge pixels: a patch that the ant leaves on a small grid, in spring
-// green on purple. Edges up to 32 use 2 by 2-pixel cells; larger ones enlarge the 32-pixel patch.
+// The icon's pattern: the patch that the ant leaves on a cells by cells grid, row by row from the
+// top; true for a cell it left in colour one.
+std::vector<bool> IconPattern(int cells);
+
+// The program's icon, edge by edge pixels: the pattern in spring green on purple. Edges up to 16
+// show the 8-cell pattern, larger ones the 16-cell pattern, each cell a block of whole pixels
+// where the edge allows.
 platform::Picture IconPicture(int edge);
 
 } // namespace mainwindow

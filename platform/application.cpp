@@ -1,19 +1,111 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdlib>
+#include <iostream>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
-Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {}
+namespace {
 
-Application::~Application() = default;
+// The display settings that were in effect, as "DISPLAY=:55", for the one line about a failure.
+std::string DisplaySettings()
+{
+    std::string settings;
+    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+        if (qEnvironmentVariableIsEmpty(name))
+            continue;
+        settings += (settings.empty() ? "" : ", ") + std::string(name) + "=" + qEnvironmentVariable(name).toStdString();
+    }
+    return settings;
+}
 
-int Application::Run() { return QApplication::exec(); }
+// While the display is being opened, Qt's messages wait here: when it cannot be opened, Qt ends
+// the program with a fatal message of its own, which becomes the one line that names the display.
+struct StartupMessages {
+    static inline std::string program;
+    static inline QtMessageHandler next = nullptr;
+    static inline std::vector<std::pair<QtMsgType, QString>> held;
+
+    static void Handle(QtMsgType type, const QMessageLogContext&, const QString& message)
+    {
+        if (type == QtFatalMsg) {
+            std::cerr << program << ": cannot open the graphical display (" << DisplaySettings()
+                      << "); start it on a running desktop, or under xvfb-run\n";
+            std::_Exit(1);
+        }
+        held.emplace_back(type, message);
+    }
+
+    // Hands the held messages on, now that the display is open.
+    static void Release()
+    {
+        qInstallMessageHandler(next);
+        for (const auto& [type, message] : held)
+            qt_message_output(type, QMessageLogContext(), message);
+        held.clear();
+    }
+};
+
+} // namespace
+
+std::optional<int> Application::HandleCommandLine(int argc, char** argv, const About& about)
+{
+    QCoreApplication::setApplicationName(QString::fromStdString(about.name));
+    QCoreApplication::setApplicationVersion(QString::fromStdString(about.version));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromStdString(about.summary));
+    // Its own help option: Qt's would offer --help-all and Qt's options, which this line refuses.
+    const QCommandLineOption help({"h", "help"}, "Displays this help.");
+    const QCommandLineOption version({"v", "version"}, "Displays the version.");
+    parser.addOption(help);
+    parser.addOption(version);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    const auto refuse = [&](const QString& why) {
+        std::cerr << about.name << ": " << why.toStdString() << " (" << about.name << " --help lists the options)\n";
+        return 2;
+    };
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(help)) {
+        // Qt names the program only once an application object exists.
+        std::cout << parser.helpText().replace("<executable_name>", QString::fromStdString(about.name)).toStdString();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::cout << about.name << " " << about.version << "\n";
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return refuse("unexpected argument '" + parser.positionalArguments().front() + "'");
+    return std::nullopt;
+}
 
 bool Application::DisplayAvailable()
 {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
+
+Application::Application(int& argc, char** argv, const About& about)
+{
+    QCoreApplication::setApplicationName(QString::fromStdString(about.name));
+    QCoreApplication::setApplicationVersion(QString::fromStdString(about.version));
+    StartupMessages::program = about.name;
+    StartupMessages::next = qInstallMessageHandler(StartupMessages::Handle);
+    app_ = std::make_unique<QApplication>(argc, argv);
+    StartupMessages::Release();
+}
+
+Application::~Application() = default;
+
+int Application::Run() { return QApplication::exec(); }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 class QApplication;
 
@@ -9,16 +11,30 @@ namespace platform {
 // The program's event loop on the user-interface thread.
 class Application {
 public:
-    Application(int& argc, char** argv);
+    // What the program says of itself on its command line.
+    struct About {
+        std::string name;    // the command, "vemmick"
+        std::string version; // "2.1.0"
+        std::string summary; // one sentence for --help
+    };
+
+    // Reads a command line that takes --help and --version and nothing else. Returns the status to
+    // exit with at once: 0 after printing the help or the version, 2 after one line on stderr for
+    // anything else; nothing when the program is to start. Opens no window.
+    static std::optional<int> HandleCommandLine(int argc, char** argv, const About& about);
+
+    // False when no graphical display is configured, so that starting would fail.
+    static bool DisplayAvailable();
+
+    // Connects to the display. One that is configured but cannot be opened ends the program with
+    // status 1 and one line on stderr that names it.
+    Application(int& argc, char** argv, const About& about);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
     // Delivers events until the last window closes; returns the exit status.
     int Run();
-
-    // False when no graphical display is configured, so that starting would fail.
-    static bool DisplayAvailable();
 
 private:
     std::unique_ptr<QApplication> app_;

@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick x11-utils
-    desktop-file-utils dpkg-dev file
+    desktop-file-utils dpkg-dev file lintian appstream
+    weston qt6-wayland
     fonts-dejavu-core
 )
 

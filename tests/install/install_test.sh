@@ -1,41 +1,68 @@
 #!/usr/bin/env bash
 # Installs the program into a scratch prefix and packs it as a .deb; checks the desktop entry, the
-# package's contents, and that the packed binary starts in Xvfb with the expected title.
+# AppStream data, the package's contents and lintian's verdict on it, the command line, and that
+# the packed binary starts in Xvfb with the expected title or names a display it cannot open.
 set -euo pipefail
 build=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
+id=io.github.vemmick.vemmick
 expected=(
     usr/bin/vemmick
-    usr/share/applications/vemmick.desktop
-    usr/share/icons/hicolor/16x16/apps/vemmick.png
-    usr/share/icons/hicolor/32x32/apps/vemmick.png
-    usr/share/icons/hicolor/48x48/apps/vemmick.png
-    usr/share/icons/hicolor/256x256/apps/vemmick.png
+    "usr/share/applications/$id.desktop"
+    "usr/share/metainfo/$id.metainfo.xml"
+    usr/share/icons/hicolor/scalable/apps/vemmick.svg
+    usr/share/man/man1/vemmick.1.gz
+    usr/share/doc/vemmick/copyright
+    usr/share/doc/vemmick/changelog.gz
 )
+for size in 16 22 24 32 48 64 128 256; do expected+=("usr/share/icons/hicolor/${size}x${size}/apps/vemmick.png"); done
 
 cmake --install "$build" --prefix "$work/prefix/usr" >/dev/null
 for f in "${expected[@]}"; do [ -f "$work/prefix/$f" ] || fail "cmake --install did not put $f"; done
-desktop-file-validate "$work/prefix/usr/share/applications/vemmick.desktop" || fail "desktop entry"
-grep -qx 'Name=Vemmick 2' "$work/prefix/usr/share/applications/vemmick.desktop" || fail "desktop entry name"
+hints=$(desktop-file-validate "$work/prefix/usr/share/applications/$id.desktop" 2>&1) || fail "desktop entry: $hints"
+[ -z "$hints" ] || fail "desktop-file-validate: $hints"
+grep -qx 'Name=Vemmick 2' "$work/prefix/usr/share/applications/$id.desktop" || fail "desktop entry name"
+appstreamcli validate --no-net "$work/prefix/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" 2>&1 \
+    || fail "appstreamcli: $(cat "$work/appstream.log")"
+grep -q '<release version="2.0.0" date="2026-12-08">' "$work/prefix/usr/share/metainfo/$id.metainfo.xml" \
+    || fail "the AppStream data lacks the releases of the changelog"
 
 (cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null) || fail "cpack"
 deb=$(ls "$work"/pkg/vemmick_*.deb)
 listing=$(dpkg-deb -c "$deb")
 for f in "${expected[@]}"; do grep -q "\./$f\$" <<<"$listing" || fail "the package lacks $f"; done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt's widgets"
+dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || fail "the package does not recommend qt6-wayland"
+
+# Every error and warning counts, but for those that only a real maintainer address removes.
+lintian --pedantic -I "$deb" >"$work/lintian.log" 2>/dev/null || true
+tags=$(grep -E '^[EW]: ' "$work/lintian.log" | grep -vE 'maintainer-address|bogus-mail-host|mail-address' || true)
+[ -z "$tags" ] || fail "lintian: $tags"
 
 dpkg-deb -x "$deb" "$work/root"
-"$work/root/usr/bin/vemmick" 2>/dev/null &
+vemmick=$work/root/usr/bin/vemmick
+[ "$("$vemmick" --version)" = "vemmick 2.1.0" ] || fail "--version says '$("$vemmick" --version)'"
+"$vemmick" --help | grep -q -- '--version' || fail "--help does not list --version"
+set +e
+message=$("$vemmick" --frobnicate 2>&1)
+status=$?
+set -e
+[ "$status" -eq 2 ] && [ "$(wc -l <<<"$message")" -eq 1 ] || fail "an unknown option gives status $status and '$message'"
+
+"$vemmick" 2>/dev/null &
 app_pid=$!
 timeout 20 xdotool search --sync --onlyvisible --name '^Vemmick 2  Size: 188 x 127$' >/dev/null || fail "no window with the expected title"
 
-# Without a display the program says so and exits with status 1.
-set +e
-message=$(env -u DISPLAY "$work/root/usr/bin/vemmick" 2>&1)
-status=$?
-set -e
-[ "$status" -eq 1 ] || fail "without a display the exit status is $status"
-grep -q 'graphical display' <<<"$message" || fail "without a display it says '$message'"
+# Without a display, or with one that does not answer, the program says so and exits with status 1.
+for display in "" ":55"; do
+    set +e
+    message=$(env -u WAYLAND_DISPLAY DISPLAY="$display" "$vemmick" 2>&1)
+    status=$?
+    set -e
+    [ "$status" -eq 1 ] || fail "with DISPLAY='$display' the exit status is $status: $message"
+    [ "$(wc -l <<<"$message")" -eq 1 ] || fail "with DISPLAY='$display' it says more than one line: $message"
+    grep -q "display" <<<"$message" && grep -q -- "$display" <<<"$message" || fail "with DISPLAY='$display' it says '$message'"
+done
 echo "1 passed, 0 failed"
