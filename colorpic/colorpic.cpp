@@ -1,5 +1,6 @@
 #include "colorpic.h"
 
+#include "accessibility.h"
 #include "keycodes.h"
 #include "palette.h"
 #include "picture.h"
@@ -52,6 +53,13 @@ void ColorPic::setRGBColor(ColorValue New_RGBColor)
     m_RGBColor = New_RGBColor;
     PropertyChanged("RGBColor");
     FindColor();
+    AccessibleValueChanged();
+}
+
+std::string ColorPic::AccessibleValue() const
+{
+    return platform::ColorText(m_RGBColor) + ", column " + std::to_string(selectedColumn()) + ", row "
+        + std::to_string(selectedRow());
 }
 
 void ColorPic::setSizeFactor(std::int32_t New_SizeFactor)
@@ -161,6 +169,7 @@ void ColorPic::TakeSelectedColor()
 {
     const auto factor = static_cast<float>(m_SizeFactor);
     m_RGBColor = picStore.Point(m_SelLeft / factor, m_SelTop / factor);
+    AccessibleValueChanged(); // every step, as RGBChanged comes on every step
     if (m_RGBColor >= 0)
         RGBChanged();
 }

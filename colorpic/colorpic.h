@@ -9,6 +9,7 @@
 #include "usercontrol.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace colorpic {
@@ -47,6 +48,11 @@ public:
     bool blinking() const { return Timer1.Enabled(); }
     int blinkIndex() const { return blinkIndex_; }
     const std::vector<ColorValue>& blinkColors() const { return m_BlinkColors; }
+
+    // For screen readers: a colour chooser whose value is the colour and the selected cell, as
+    // "#44FFAF, column 20, row 2".
+    AccessibleRole accessibleRole() const override { return AccessibleRole::ColorChooser; }
+    std::string AccessibleValue() const override;
 
     // The constituent controls, for hosts' tests.
     const platform::PictureBox& store() const { return picStore; }

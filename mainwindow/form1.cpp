@@ -48,6 +48,7 @@ Form1::Form1()
 {
     picSrc.Load(1, *this, design::picSrc1, RGB(68, 255, 175), PictureBox::BorderFixedSingle);
     picSrc.Load(0, *this, design::picSrc0, RGB(139, 0, 174), PictureBox::BorderFixedSingle);
+    picDest.setAccessibleName("Drawing area");
     LoadSaved(cpOne, design::cpOneSaved);
     LoadSaved(cpTwo, design::cpTwoSaved);
     setIcon({IconPicture(16), IconPicture(32)});

@@ -1,5 +1,6 @@
 #include "container.h"
 
+#include "accessibility.h"
 #include "containerwidget.h"
 #include "control.h"
 #include "qtinput.h"
@@ -21,6 +22,9 @@ float TwipsPer(ScaleMode mode)
 }
 
 } // namespace
+
+// Screen readers' descriptions of the controls are in place before the first widget exists.
+Container::Container() { InstallAccessibility(); }
 
 Container::~Container() = default;
 

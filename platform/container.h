@@ -54,7 +54,7 @@ public:
     virtual void controlPropertyChanged(const Control& /*control*/, const std::string& /*key*/) {}
 
 protected:
-    Container() = default;
+    Container();
     void attachWidget(ContainerWidget& widget) { widget_ = &widget; }
 
 private:

@@ -62,6 +62,13 @@ void ContainerWidget::hideEvent(QHideEvent* event)
 
 bool ContainerWidget::event(QEvent* event)
 {
+    // A window shows where the keyboard focus is from the moment it becomes active, as it does
+    // after a Tab, not only once a key has moved it.
+    if (event->type() == QEvent::WindowActivate && isWindow()) {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        if (QWidget* focus = focusWidget())
+            focus->update();
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         // A control that lets the mouse through, such as a shape, lets its tooltip through too.

@@ -12,6 +12,8 @@ class ContainerWidget : public QWidget {
 public:
     ContainerWidget(Container& owner, QWidget* parent);
 
+    Container& owner() const { return owner_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

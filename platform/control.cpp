@@ -56,6 +56,12 @@ void Control::setToolTipText(const std::string& text)
     applyToolTip();
 }
 
+void Control::setAccessibleName(const std::string& name)
+{
+    accessibleName_ = name;
+    applyToolTip();
+}
+
 QRect Control::pixelRect() const
 {
     const auto round = [](float v) { return static_cast<int>(std::lround(v)); };

@@ -50,6 +50,9 @@ public:
     int TabIndex() const { return tabIndex_; }
     const std::string& ToolTipText() const { return toolTipText_; }
     void setToolTipText(const std::string& text);
+    // What a screen reader calls the control: its own accessible name, else its tooltip text.
+    const std::string& AccessibleName() const { return accessibleName_.empty() ? toolTipText_ : accessibleName_; }
+    void setAccessibleName(const std::string& name);
 
     // The control's outer rectangle in whole pixels of its container.
     QRect pixelRect() const;
@@ -74,6 +77,7 @@ private:
     bool enabled_;
     int tabIndex_;
     std::string toolTipText_;
+    std::string accessibleName_;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "accessibility.h"
 #include "containerwidget.h"
 #include "control.h"
 #include "usercontrol.h"
@@ -25,7 +26,11 @@ Form::~Form() = default;
 
 std::string Form::Caption() const { return window_->windowTitle().toStdString(); }
 
-void Form::setCaption(const std::string& caption) { window_->setWindowTitle(QString::fromStdString(caption)); }
+void Form::setCaption(const std::string& caption)
+{
+    window_->setWindowTitle(QString::fromStdString(caption));
+    ReportNameChanged(*window_); // a screen reader reads the title as the window's name
+}
 
 float Form::ScaleWidth() const { return window_->isMinimized() ? 0.0F : static_cast<float>(window_->width()); }
 

@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include "accessibility.h"
 #include "container.h"
 #include "qtinput.h"
 
@@ -26,7 +27,8 @@ protected:
         QPainter painter(this);
         const int border = owner_.borderWidth();
         if (border > 0) {
-            painter.setPen(Qt::black);
+            // The border shows the focus in the style's highlight colour, and the image stays as drawn.
+            painter.setPen(hasFocus() ? palette().color(QPalette::Highlight) : QColor(Qt::black));
             painter.drawRect(rect().adjusted(0, 0, -1, -1));
         }
         // Only the asked-for part of the image: after a cycle, the tiles its dots changed.
@@ -46,11 +48,13 @@ protected:
     void focusInEvent(QFocusEvent* event) override
     {
         QWidget::focusInEvent(event);
+        update(); // the border shows the focus
         owner_.GotFocus();
     }
     void focusOutEvent(QFocusEvent* event) override
     {
         QWidget::focusOutEvent(event);
+        update();
         owner_.LostFocus();
     }
 
@@ -75,9 +79,14 @@ void PictureBox::applyGeometry()
 
 void PictureBox::setBackColor(ColorValue color)
 {
+    const std::string before = AccessibleValue();
     backColor_ = color;
     Cls();
+    if (AccessibleValue() != before)
+        ReportValueChanged(widget(), before, AccessibleValue());
 }
+
+std::string PictureBox::AccessibleValue() const { return ColorText(backColor_); }
 
 void PictureBox::Cls()
 {

@@ -39,6 +39,8 @@ public:
     Event<> LostFocus;
 
     int borderWidth() const { return border_ == BorderFixedSingle ? 1 : 0; }
+    // Its colour, as "#8B00AE".
+    std::string AccessibleValue() const override;
     const Surface& surface() const { return surface_; }
 
 protected:

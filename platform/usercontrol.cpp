@@ -1,5 +1,6 @@
 #include "usercontrol.h"
 
+#include "accessibility.h"
 #include "containerwidget.h"
 
 namespace platform {
@@ -35,7 +36,19 @@ bool UserControl::AmbientUserMode() const { return Parent().AmbientUserMode(); }
 
 void UserControl::PropertyChanged(const std::string& key) { Parent().controlPropertyChanged(*this, key); }
 
-void UserControl::setFocusChild(WindowedControl& child) { WindowedControl::widget().setFocusProxy(&child.widget()); }
+void UserControl::setFocusChild(WindowedControl& child)
+{
+    focusChild_ = &child;
+    WindowedControl::widget().setFocusProxy(&child.widget());
+}
+
+void UserControl::AccessibleValueChanged()
+{
+    const std::string now = AccessibleValue();
+    if (focusChild_)
+        ReportValueChanged(focusChild_->widget(), reportedValue_, now);
+    reportedValue_ = now;
+}
 
 void UserControl::applyGeometry()
 {

@@ -28,6 +28,12 @@ public:
 
     bool AmbientUserMode() const override;
 
+    // What a screen reader takes the control for.
+    enum class AccessibleRole { Group, ColorChooser };
+    virtual AccessibleRole accessibleRole() const { return AccessibleRole::Group; }
+    // The child that takes the keyboard focus for the whole control, or null.
+    const WindowedControl* focusChild() const { return focusChild_; }
+
 protected:
     UserControl(Container& host, const Design& design);
 
@@ -43,11 +49,15 @@ protected:
     void PropertyChanged(const std::string& key);
     // The child that takes the keyboard focus for the whole control.
     void setFocusChild(WindowedControl& child);
+    // Tells a screen reader that AccessibleValue changed (or was chosen again).
+    void AccessibleValueChanged();
 
 private:
     void applyGeometry() override;
     void widgetShown(bool shown) override;
     QSizeF applied_{-1, -1};
+    WindowedControl* focusChild_ = nullptr;
+    std::string reportedValue_;
 };
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "control.h"
 
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -16,6 +17,11 @@ public:
 
     QWidget& widget() const { return *widget_; }
     void SetFocus();
+
+    // The control whose widget this is, or null.
+    static WindowedControl* of(const QWidget* widget);
+    // What a screen reader reads as the control's value; empty for one without a value.
+    virtual std::string AccessibleValue() const { return {}; }
 
 protected:
     // widget must be a child of the container's widget.

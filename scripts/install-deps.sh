@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool imagemagick x11-utils
     desktop-file-utils dpkg-dev file lintian appstream
     weston qt6-wayland
+    at-spi2-core python3-pyatspi python3-gi dbus-daemon
     fonts-dejavu-core
 )
 

@@ -1,6 +1,7 @@
 #include "form1fixture.h"
 
 #include <QApplication>
+#include <QImage>
 
 #include <vector>
 
@@ -57,6 +58,44 @@ TEST_F(Keyboard, TabGoesRoundEveryStopAndBack)
     Key(Qt::Key_Space);
     ExpectState(RunState::Running);
     ExpectTabCycle(); // running: Pause enabled, the dot-size list disabled
+}
+
+TEST_F(Keyboard, ClearShowsTheFocusAsTheWindowOpens)
+{
+    const QImage opened = form.cmdClear.widget().grab().toImage();
+    form.cmdStart.SetFocus();
+    QCoreApplication::processEvents();
+    EXPECT_NE(form.cmdClear.widget().grab().toImage(), opened);
+}
+
+TEST_F(Keyboard, EveryStopShowsThatItHasTheFocus)
+{
+    // What each stop looks like without the focus; a picker is seen through its palette.
+    const auto shown = [](const QWidget* stop) {
+        const QWidget* seen = stop->parentWidget()->focusProxy() == stop ? stop->parentWidget() : stop;
+        return const_cast<QWidget*>(seen)->grab().toImage();
+    };
+    const std::vector<const QWidget*> stops = Stops();
+    // Once round first: a picker that has never had the focus keeps its frame's first look, which
+    // is also how it starts to blink.
+    form.cmdClear.SetFocus();
+    for (std::size_t i = 0; i < stops.size(); ++i)
+        Key(Qt::Key_Tab);
+    std::vector<QImage> unfocused;
+    form.cmdStart.SetFocus();
+    QCoreApplication::processEvents();
+    for (const QWidget* stop : stops)
+        unfocused.push_back(shown(stop));
+    form.cmdStop.SetFocus();
+    QCoreApplication::processEvents();
+    unfocused[1] = shown(stops[1]);
+
+    form.cmdClear.SetFocus();
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        ASSERT_EQ(QApplication::focusWidget(), stops[i]);
+        EXPECT_NE(shown(stops[i]), unfocused[i]) << "stop " << i << " does not show its focus";
+        Key(Qt::Key_Tab);
+    }
 }
 
 TEST_F(Keyboard, ReturnPressesAButtonAndSpaceTogglesPause)

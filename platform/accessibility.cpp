@@ -1,0 +1,287 @@
+#include "accessibility.h"
+
+#include "checkbox.h"
+#include "combobox.h"
+#include "containerwidget.h"
+#include "form.h"
+#include "picturebox.h"
+#include "usercontrol.h"
+
+#include <QAccessible>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QAccessibleInterface* Describe(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (auto* container = dynamic_cast<ContainerWidget*>(widget); container && dynamic_cast<Form*>(&container->owner()))
+        return new FormAccessible(widget);
+    const WindowedControl* control = WindowedControl::of(widget);
+    if (!control)
+        return nullptr;
+    if (dynamic_cast<const CheckBox*>(control))
+        return new ToggleButtonAccessible(qobject_cast<QPushButton*>(widget));
+    if (dynamic_cast<const ComboBox*>(control))
+        return new NumberListAccessible(qobject_cast<QComboBox*>(widget));
+    if (dynamic_cast<const PictureBox*>(control))
+        return new PictureBoxAccessible(widget, *control);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(Describe), true);
+    (void)installed;
+}
+
+std::string ColorText(int colorValue)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", RedOf(colorValue), GreenOf(colorValue), BlueOf(colorValue));
+    return text;
+}
+
+void ReportValueChanged(QWidget& widget, const std::string& before, const std::string& now)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTextUpdateEvent event(&widget, 0, Q(before), Q(now));
+    QAccessible::updateAccessibility(&event);
+}
+
+void ReportNameChanged(QWidget& widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(&widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString ValueText::text(int start, int end) const
+{
+    const QString value = valueText();
+    if (end < 0 || end > value.size())
+        end = static_cast<int>(value.size());
+    return start < 0 || start >= end ? QString() : value.mid(start, end - start);
+}
+
+QString ValueText::attributes(int, int* start, int* end) const
+{
+    *start = 0;
+    *end = characterCount();
+    return {};
+}
+
+FormAccessible::FormAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+QList<QWidget*> FormAccessible::children() const
+{
+    QList<QWidget*> children;
+    for (QObject* object : widget()->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (!child || child->isWindow() || child->isHidden())
+            continue;
+        // A user control is the object of its focus child.
+        QWidget* proxy = dynamic_cast<ContainerWidget*>(child) ? child->focusProxy() : nullptr;
+        children.append(proxy ? proxy : child);
+    }
+    return children;
+}
+
+int FormAccessible::childCount() const { return static_cast<int>(children().size()); }
+
+QAccessibleInterface* FormAccessible::child(int index) const
+{
+    const QList<QWidget*> all = children();
+    return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index]) : nullptr;
+}
+
+int FormAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    return child ? static_cast<int>(children().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+}
+
+PictureBoxAccessible::PictureBoxAccessible(QWidget* widget, const WindowedControl& control)
+    : QAccessibleWidget(widget, QAccessible::Graphic), control_(control)
+{
+}
+
+const UserControl* PictureBoxAccessible::host() const
+{
+    const auto* host = dynamic_cast<const UserControl*>(&control_.Parent());
+    return host && host->focusChild() == &control_ ? host : nullptr;
+}
+
+QAccessible::Role PictureBoxAccessible::role() const
+{
+    const UserControl* control = host();
+    if (!control)
+        return QAccessible::Graphic;
+    return control->accessibleRole() == UserControl::AccessibleRole::ColorChooser ? QAccessible::ColorChooser
+                                                                                   : QAccessible::Grouping;
+}
+
+QAccessibleInterface* PictureBoxAccessible::parent() const
+{
+    const UserControl* control = host();
+    return control ? QAccessible::queryAccessibleInterface(&control->Parent().widget()) : QAccessibleWidget::parent();
+}
+
+int PictureBoxAccessible::childCount() const { return host() ? 0 : QAccessibleWidget::childCount(); }
+
+QAccessibleInterface* PictureBoxAccessible::child(int index) const { return host() ? nullptr : QAccessibleWidget::child(index); }
+
+QRect PictureBoxAccessible::rect() const
+{
+    const UserControl* control = host();
+    if (!control)
+        return QAccessibleWidget::rect();
+    const QWidget& shown = control->WindowedControl::widget();
+    return {shown.mapToGlobal(QPoint(0, 0)), shown.size()};
+}
+
+QString PictureBoxAccessible::text(QAccessible::Text t) const
+{
+    const UserControl* control = host();
+    switch (t) {
+    case QAccessible::Name: return control ? Q(control->AccessibleName()) : QAccessibleWidget::text(t);
+    case QAccessible::Value: return valueText();
+    case QAccessible::Description: return {}; // the tooltip is the name already
+    default: return QAccessibleWidget::text(t);
+    }
+}
+
+void* PictureBoxAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this) : QAccessibleWidget::interface_cast(type);
+}
+
+QString PictureBoxAccessible::valueText() const
+{
+    const UserControl* control = host();
+    return Q(control ? control->AccessibleValue() : control_.AccessibleValue());
+}
+
+ToggleButtonAccessible::ToggleButtonAccessible(QPushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+QPushButton& ToggleButtonAccessible::button() const { return *static_cast<QPushButton*>(widget()); }
+
+QAccessible::State ToggleButtonAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = button().isChecked();
+    state.pressed = button().isChecked();
+    return state;
+}
+
+QStringList ToggleButtonAccessible::actionNames() const
+{
+    if (!widget()->isEnabled())
+        return {};
+    return {pressAction(), toggleAction()};
+}
+
+void ToggleButtonAccessible::doAction(const QString& action)
+{
+    if (!widget()->isEnabled())
+        return;
+    if (action == pressAction() || action == toggleAction())
+        button().click(); // the same path as a user's click
+    else
+        QAccessibleWidget::doAction(action);
+}
+
+NumberListAccessible::NumberListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+QComboBox& NumberListAccessible::list() const { return *static_cast<QComboBox*>(widget()); }
+
+int NumberListAccessible::childCount() const { return 1; }
+
+QAccessibleInterface* NumberListAccessible::child(int index) const
+{
+    return index == 0 ? QAccessible::queryAccessibleInterface(list().view()) : nullptr;
+}
+
+int NumberListAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    return child && child->object() == list().view() ? 0 : -1;
+}
+
+QString NumberListAccessible::text(QAccessible::Text t) const
+{
+    switch (t) {
+    case QAccessible::Value: return valueText();
+    case QAccessible::Description: return {}; // the tooltip is its name already
+    default: return QAccessibleWidget::text(t);
+    }
+}
+
+QStringList NumberListAccessible::actionNames() const
+{
+    if (!widget()->isEnabled())
+        return {};
+    return {showMenuAction(), pressAction(), setFocusAction()};
+}
+
+void NumberListAccessible::doAction(const QString& action)
+{
+    if (!widget()->isEnabled())
+        return;
+    if (action == showMenuAction() || action == pressAction())
+        list().showPopup();
+    else
+        QAccessibleWidget::doAction(action);
+}
+
+void* NumberListAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::ValueInterface)
+        return static_cast<QAccessibleValueInterface*>(this);
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QVariant NumberListAccessible::currentValue() const { return list().currentText().toDouble(); }
+
+void NumberListAccessible::setCurrentValue(const QVariant& value)
+{
+    // Only listed values can be chosen: the next item up or down towards the value asked for, as
+    // a user's pick.
+    const double wanted = value.toDouble();
+    const double now = currentValue().toDouble();
+    int chosen = -1;
+    for (int i = 0; i < list().count(); ++i) {
+        const double item = list().itemText(i).toDouble();
+        if (wanted > now && item >= wanted && chosen < 0)
+            chosen = i;
+        if (wanted < now && item <= wanted)
+            chosen = i;
+    }
+    if (chosen < 0 || chosen == list().currentIndex() || !widget()->isEnabled())
+        return;
+    list().setCurrentIndex(chosen);
+    emit list().activated(chosen);
+}
+
+QVariant NumberListAccessible::maximumValue() const { return list().count() ? list().itemText(list().count() - 1).toDouble() : 0.0; }
+
+QVariant NumberListAccessible::minimumValue() const { return list().count() ? list().itemText(0).toDouble() : 0.0; }
+
+QString NumberListAccessible::valueText() const { return list().currentText(); }
+
+} // namespace platform

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QString>
+
+#include <string>
+
+class QComboBox;
+class QPushButton;
+
+namespace platform {
+
+class Container;
+class UserControl;
+class WindowedControl;
+
+// What a screen reader reads of the program, through Qt's accessibility (AT-SPI on Linux). Qt's own
+// descriptions serve for most widgets; these replace the ones that say too little or the wrong
+// thing. A control's accessible name is its tooltip text unless it is given one of its own.
+
+// Installs the factory that gives the program's widgets the descriptions below; once is enough.
+void InstallAccessibility();
+
+// The text form of a colour for screen readers: "#44FFAF".
+std::string ColorText(int colorValue);
+
+// Reports that what a control shows as its value (its accessible text) changed from `before`.
+void ReportValueChanged(QWidget& widget, const std::string& before, const std::string& now);
+// Reports that a widget's accessible name changed, as a window's does with its caption.
+void ReportNameChanged(QWidget& widget);
+
+// A read-only text: the value of a control that has no text of its own to edit.
+class ValueText : public QAccessibleTextInterface {
+public:
+    virtual QString valueText() const = 0;
+
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override;
+    int characterCount() const override { return static_cast<int>(valueText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override;
+};
+
+// The window: a frame named by its caption. A user control shows as the one object of its focus
+// child, in its own place among the window's children.
+class FormAccessible : public QAccessibleWidget {
+public:
+    explicit FormAccessible(QWidget* window);
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
+private:
+    QList<QWidget*> children() const;
+};
+
+// A picture box: an image named as the control, whose value is its colour. The focus child of a
+// user control stands for the whole control instead: one focusable object of the control's kind,
+// at the control's place on the screen, named and valued by it. Which of the two it is, is looked
+// up on every call: a screen reader may ask before the user control has chosen its focus child.
+class PictureBoxAccessible : public QAccessibleWidget, public ValueText {
+public:
+    PictureBoxAccessible(QWidget* widget, const WindowedControl& control);
+    QAccessible::Role role() const override;
+    QAccessibleInterface* parent() const override;
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    QRect rect() const override;
+    QString text(QAccessible::Text t) const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    QString valueText() const override;
+
+private:
+    // The user control that this box stands for, or null.
+    const UserControl* host() const;
+    const WindowedControl& control_;
+};
+
+// A button that stays down while its value is 1: checkable, checked with the value; pressing or
+// toggling it is a click, as a user's.
+class ToggleButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ToggleButtonAccessible(QPushButton* button);
+    QAccessible::State state() const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& action) override;
+
+private:
+    QPushButton& button() const;
+};
+
+// A drop-down list of numbers: named as the control; its value is the chosen item, as a number and
+// as text; a change by the user or by code is reported as a value change.
+class NumberListAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public ValueText {
+public:
+    explicit NumberListAccessible(QComboBox* list);
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QString text(QAccessible::Text t) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& action) override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QVariant currentValue() const override;
+    void setCurrentValue(const QVariant& value) override;
+    QVariant maximumValue() const override;
+    QVariant minimumValue() const override;
+    QVariant minimumStepSize() const override { return 0; }
+    QString valueText() const override;
+
+private:
+    QComboBox& list() const;
+};
+
+} // namespace platform
