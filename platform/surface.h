@@ -18,7 +18,7 @@ namespace platform {
 // answers for the visible width by height only.
 //
 // It also keeps what changed since it was last shown, in tiles of 32 by 32 pixels, so that a
-// screen update covers the changed tiles only: a dot marks the tiles under its corners.
+// screen update covers the changed tiles only: a dot marks the tile of its top-left corner.
 class Surface {
 public:
     Surface() = default;
