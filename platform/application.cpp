@@ -51,12 +51,18 @@ struct StartupMessages {
     }
 };
 
+// Tells Qt the program's name and version, which its help text and the desktop read.
+void Introduce(const Application::About& about)
+{
+    QCoreApplication::setApplicationName(QString::fromStdString(about.name));
+    QCoreApplication::setApplicationVersion(QString::fromStdString(about.version));
+}
+
 } // namespace
 
 std::optional<int> Application::HandleCommandLine(int argc, char** argv, const About& about)
 {
-    QCoreApplication::setApplicationName(QString::fromStdString(about.name));
-    QCoreApplication::setApplicationVersion(QString::fromStdString(about.version));
+    Introduce(about);
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromStdString(about.summary));
     // Its own help option: Qt's would offer --help-all and Qt's options, which this line refuses.
@@ -96,8 +102,7 @@ bool Application::DisplayAvailable()
 
 Application::Application(int& argc, char** argv, const About& about)
 {
-    QCoreApplication::setApplicationName(QString::fromStdString(about.name));
-    QCoreApplication::setApplicationVersion(QString::fromStdString(about.version));
+    Introduce(about);
     StartupMessages::program = about.name;
     StartupMessages::next = qInstallMessageHandler(StartupMessages::Handle);
     app_ = std::make_unique<QApplication>(argc, argv);
