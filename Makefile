@@ -4,11 +4,15 @@
 # Further:
 #   make bench    Release build of the benchmarks (in build-bench), then run them
 #   make package  Release build, then a Debian package in build-release/
+#   make windows  Release build for 64-bit Windows in build-windows/: the zip and the installer
 
 CMAKE_GEN := -G Ninja
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run test bench package build-release clean
+# The Windows build builds its tests only for `make test`.
+WINDOWS_TESTS ?= OFF
+
+.PHONY: deps run test bench package build-release windows clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -27,6 +31,8 @@ test: deps
 	cmake -S . -B build-sanitize $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DVEMMICK_SANITIZE=ON -DVEMMICK_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) windows WINDOWS_TESTS=ON
+	cd build-windows && ctest --output-on-failure -j $(JOBS)
 
 bench: deps
 	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_TESTS=OFF -DVEMMICK_BENCH=ON
@@ -36,5 +42,12 @@ bench: deps
 package: build-release
 	cd build-release && cpack -G DEB
 
+windows: deps
+	qt=$$(./scripts/qt-mingw.sh) && cmake -S . -B build-windows $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+	    -DVEMMICK_BENCH=OFF -DVEMMICK_TESTS=$(WINDOWS_TESTS)
+	cmake --build build-windows -j $(JOBS)
+
 clean:
-	rm -rf build build-release build-bench build-sanitize
+	rm -rf build build-release build-bench build-sanitize build-windows

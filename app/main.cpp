@@ -6,7 +6,7 @@
 int main(int argc, char** argv)
 {
     const platform::Application::About about{
-        "vemmick", VEMMICK_VERSION,
+        "vemmick", "Vemmick 2", VEMMICK_VERSION,
         "Animates the two-colour ant (Langton's ant) on a wrapping grid, cell by cell, in one window; "
         "everything else is set in the window."};
     if (const auto status = platform::Application::HandleCommandLine(argc, argv, about))

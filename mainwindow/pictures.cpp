@@ -1,6 +1,6 @@
 #include "pictures.h"
 
-#include "antworld.h"
+#include "iconpattern.h"
 
 #include <functional>
 
@@ -54,30 +54,11 @@ platform::Picture PausePicture()
     });
 }
 
-std::vector<bool> IconPattern(int cells)
-{
-    sim::AntWorld world;
-    world.setDotSize(1);
-    world.ResetWorld(static_cast<float>(cells), static_cast<float>(cells));
-    for (int i = 0; i < cells * 9; ++i)
-        world.StepAnt([](int, int, int) {});
-    std::vector<bool> pattern;
-    for (int y = 1; y <= cells; ++y)
-        for (int x = 1; x <= cells; ++x)
-            pattern.push_back(world.cell(x, y) != 0);
-    return pattern;
-}
-
 platform::Picture IconPicture(int edge)
 {
-    const int cells = edge <= 16 ? 8 : 16;
-    const std::vector<bool> pattern = IconPattern(cells);
-    return Draw(
-        [&](int x, int y) {
-            const std::size_t cell = static_cast<std::size_t>(y * cells / edge * cells + x * cells / edge);
-            return pattern[cell] ? RGB(68, 255, 175) : RGB(139, 0, 174);
-        },
-        edge);
+    const std::vector<bool> pixels = sim::IconPixels(edge);
+    return Draw([&](int x, int y) { return pixels[static_cast<std::size_t>(y * edge + x)] ? RGB(68, 255, 175) : RGB(139, 0, 174); },
+                edge);
 }
 
 } // namespace mainwindow

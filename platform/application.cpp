@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include <cstdlib>
 #include <iostream>
 #include <utility>
@@ -51,6 +55,26 @@ struct StartupMessages {
     }
 };
 
+// Says what the command line asked for, or why it was refused.
+void Reply(const Application::About& about, const std::string& text, bool refusal)
+{
+#ifdef Q_OS_WIN
+    // Started from Explorer or a console, a windowed program has no usable standard stream; one
+    // redirected to a pipe or a file is read by whoever started it.
+    const HANDLE stream = GetStdHandle(refusal ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    const DWORD type = stream && stream != INVALID_HANDLE_VALUE ? GetFileType(stream) : FILE_TYPE_UNKNOWN;
+    if (type != FILE_TYPE_PIPE && type != FILE_TYPE_DISK) {
+        const std::wstring message = QString::fromStdString(text).trimmed().toStdWString();
+        const std::wstring title = QString::fromStdString(about.title).toStdWString();
+        MessageBoxW(nullptr, message.c_str(), title.c_str(), MB_OK | (refusal ? MB_ICONERROR : MB_ICONINFORMATION));
+        return;
+    }
+#else
+    static_cast<void>(about);
+#endif
+    (refusal ? std::cerr : std::cout) << text << std::flush;
+}
+
 // Tells Qt the program's name and version, which its help text and the desktop read.
 void Introduce(const Application::About& about)
 {
@@ -75,18 +99,19 @@ std::optional<int> Application::HandleCommandLine(int argc, char** argv, const A
         arguments << QString::fromLocal8Bit(argv[i]);
 
     const auto refuse = [&](const QString& why) {
-        std::cerr << about.name << ": " << why.toStdString() << " (" << about.name << " --help lists the options)\n";
+        Reply(about, about.name + ": " + why.toStdString() + " (" + about.name + " --help lists the options)\n", true);
         return 2;
     };
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
     if (parser.isSet(help)) {
         // Qt names the program only once an application object exists.
-        std::cout << parser.helpText().replace("<executable_name>", QString::fromStdString(about.name)).toStdString();
+        Reply(about, parser.helpText().replace("<executable_name>", QString::fromStdString(about.name)).toStdString(),
+              false);
         return 0;
     }
     if (parser.isSet(version)) {
-        std::cout << about.name << " " << about.version << "\n";
+        Reply(about, about.name + " " + about.version + "\n", false);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
@@ -96,8 +121,12 @@ std::optional<int> Application::HandleCommandLine(int argc, char** argv, const A
 
 bool Application::DisplayAvailable()
 {
+#ifdef Q_OS_WIN
+    return true; // every Windows session has its desktop
+#else
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#endif
 }
 
 Application::Application(int& argc, char** argv, const About& about)

@@ -14,13 +14,16 @@ public:
     // What the program says of itself on its command line.
     struct About {
         std::string name;    // the command, "vemmick"
-        std::string version; // "2.1.0"
+        std::string title;   // the name a user sees, "Vemmick 2"
+        std::string version; // "2.2.0"
         std::string summary; // one sentence for --help
     };
 
     // Reads a command line that takes --help and --version and nothing else. Returns the status to
-    // exit with at once: 0 after printing the help or the version, 2 after one line on stderr for
-    // anything else; nothing when the program is to start. Opens no window.
+    // exit with at once: 0 after showing the help or the version, 2 after one line about anything
+    // else; nothing when the program is to start. The text goes to stdout or stderr; on Windows,
+    // where a windowed program has no console, it goes into a message box unless that stream is
+    // a pipe or a file. Opens no window of the program.
     static std::optional<int> HandleCommandLine(int argc, char** argv, const About& about);
 
     // False when no graphical display is configured, so that starting would fail.

@@ -11,7 +11,14 @@ namespace platform {
 
 QFont ControlFont()
 {
+    // Windows knows a sans-serif face by its dialog face's name, fontconfig by the generic name; a
+    // family that Windows lacks falls back to a serif face there.
+#ifdef Q_OS_WIN
+    QFont font(QStringLiteral("MS Shell Dlg 2"));
+#else
     QFont font(QStringLiteral("Sans Serif"));
+#endif
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
 }

@@ -12,6 +12,8 @@ packages=(
     weston qt6-wayland
     at-spi2-core python3-pyatspi python3-gi dbus-daemon
     fonts-dejavu-core
+    g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine nsis googletest
+    patch xz-utils
 )
 
 missing=()

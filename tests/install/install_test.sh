@@ -4,6 +4,7 @@
 # the packed binary starts in Xvfb with the expected title or names a display it cannot open.
 set -euo pipefail
 build=$1
+version=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
@@ -43,7 +44,7 @@ tags=$(grep -E '^[EW]: ' "$work/lintian.log" | grep -vE 'maintainer-address|bogu
 
 dpkg-deb -x "$deb" "$work/root"
 vemmick=$work/root/usr/bin/vemmick
-[ "$("$vemmick" --version)" = "vemmick 2.1.0" ] || fail "--version says '$("$vemmick" --version)'"
+[ "$("$vemmick" --version)" = "vemmick $version" ] || fail "--version says '$("$vemmick" --version)'"
 "$vemmick" --help | grep -q -- '--version' || fail "--help does not list --version"
 set +e
 message=$("$vemmick" --frobnicate 2>&1)

@@ -1,0 +1,73 @@
+# Sourced by the scripts that drive the real program in an X server as a user does: they find its
+# window, read its title, click and look at points given relative to the window's top-left corner
+# (the same under Xvfb alone, where the window is at the origin, as under Wine, which centres it),
+# and wait by polling for the state that their next step needs. Needs fail() and DISPLAY.
+
+# Window-relative points of the design: button centres, the first cell of colour one's palette, a
+# pixel of colour one's swatch, the drawing area's first inner pixel.
+CLEAR_X=15 CLEAR_Y=10
+START_X=47 START_Y=10
+PAUSE_X=111 PAUSE_Y=10
+PALETTE_ONE_X=345 PALETTE_ONE_Y=1
+SWATCH_ONE_X=330 SWATCH_ONE_Y=10
+AREA_LEFT=1 AREA_TOP=25
+
+# Waits up to SECONDS for the program's window and sets win.
+find_window() { # [SECONDS]
+    win=$(timeout "${1:-20}" xdotool search --sync --onlyvisible --name '^Vemmick 2' | head -n1) \
+        || fail "no window of the program appeared"
+}
+
+title() { xdotool getwindowname "$win"; }
+
+wait_title() { # REGEX [SECONDS]
+    local tries=$((${2:-10} * 20))
+    for _ in $(seq "$tries"); do title | grep -Eq "$1" && return 0; sleep 0.05; done
+    fail "the title '$(title)' never matched '$1'"
+}
+
+# The window's inner size as "W H".
+window_size() { xwininfo -id "$win" | awk '/^  Width:/ {w = $2} /^  Height:/ {h = $2} END {print w, h}'; }
+
+# Moves the pointer to X, Y of the window and clicks there once it has arrived (xdotool's own
+# --sync waits long when the pointer is already in place).
+click() { # X Y
+    local origin x0 y0
+    origin=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+    read -r x0 y0 <<<"$origin"
+    xdotool mousemove --window "$win" "$1" "$2"
+    for _ in $(seq 100); do
+        [ "$(xdotool getmouselocation | awk '{print $1, $2}')" = "x:$((x0 + $1)) y:$((y0 + $2))" ] && break
+        sleep 0.02
+    done
+    xdotool click 1
+}
+
+shot() { import -window "$win" "$1"; } # FILE: the window's pixels
+
+pixel() { # X Y -> RRGGBB of the window, from a fresh shot
+    shot "$work/pixel.png"
+    convert "$work/pixel.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -oE '#[0-9A-F]{6}' | head -n1 | tr -d '#'
+}
+
+wait_pixel() { # X Y RRGGBB
+    for _ in $(seq 100); do [ "$(pixel "$1" "$2")" = "$3" ] && return 0; sleep 0.05; done
+    fail "the pixel at $1,$2 is $(pixel "$1" "$2"), not $3"
+}
+
+# Start, a few cycles, then Pause: leaves the run frozen and its title in $paused.
+start_then_pause() {
+    click "$START_X" "$START_Y"
+    wait_title 'Steps'
+    click "$PAUSE_X" "$PAUSE_Y"
+    local before=""
+    paused=$(title)
+    # Paused once two looks, five cycles apart, agree.
+    for _ in $(seq 50); do
+        [ "$before" = "$paused" ] && return 0
+        before=$paused
+        sleep 0.1
+        paused=$(title)
+    done
+    fail "the run did not pause: its title still changes"
+}

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The Windows program from its unpacked zip, under Wine in a private Xvfb, driven with real X input
+# as the Linux end-to-end test drives the Linux one: the command line, the start-up title, a
+# palette click, Start and Pause against the simulation, a resize and the title that follows it.
+#   e2e_wine.sh RELEASE.zip E2E_CHECK.exe     (WINEPREFIX: a prefix made for this run)
+set -euo pipefail
+zip=$1
+check=$2
+here=$(cd "$(dirname "$0")" && pwd)
+fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$here/../../scripts/xvfb-session.sh"
+source "$here/../../scripts/drive.sh"
+run() { "$here/wine-run.sh" "$@"; }
+
+(cd "$work" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
+exe=$(ls "$work"/vemmick-*-windows-x64/vemmick.exe)
+# The program finds its DLLs in its folder alone; only the check is given the tests' search path.
+check_dlls=${VEMMICK_WINE_DLLS:-}
+unset VEMMICK_WINE_DLLS
+
+# The command line: into a pipe, --version and a refusal are text; with no stream to write to,
+# --help is a message box.
+[ "$(run "$exe" --version | tr -d '\r')" = "vemmick $(basename "$(dirname "$exe")" | cut -d- -f2)" ] \
+    || fail "--version into a pipe says '$(run "$exe" --version)'"
+set +e
+refusal=$(run "$exe" --frobnicate 2>&1 >/dev/null | tr -d '\r')
+status=${PIPESTATUS[0]}
+set -e
+[ "$status" -eq 2 ] && grep -q "frobnicate" <<<"$refusal" || fail "an unknown option gives status $status and '$refusal'"
+"$here/wine-run.sh" "$exe" --help >/dev/null 2>&1 </dev/null &
+help_pid=$!
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vemmick 2$' | head -n1) || fail "--help shows no message box"
+xdotool windowfocus --sync "$box" key Return
+wait "$help_pid" || fail "--help ends with status $?"
+
+"$here/wine-run.sh" "$exe" >"$work/vemmick.log" 2>&1 & # app_pid: the program's own process
+app_pid=$!
+find_window 30
+[ "$(title)" = "Vemmick 2  Size: 188 x 127" ] || fail "start-up title '$(title)'"
+[ "$(pixel 300 200)" = "8B00AE" ] || fail "the drawing area does not start purple"
+
+click "$PALETTE_ONE_X" "$PALETTE_ONE_Y"
+wait_pixel "$SWATCH_ONE_X" "$SWATCH_ONE_Y" FF0000
+
+start_then_pause
+sleep 0.3
+[ "$(title)" = "$paused" ] || fail "the run went on while paused"
+shot "$work/run.png"
+VEMMICK_WINE_DLLS=$check_dlls run "$check" "$(winepath -w "$work/run.png" 2>/dev/null)" "$paused" "$AREA_LEFT" "$AREA_TOP" 3 FF0000 8B00AE \
+    || fail "the window does not match the simulation"
+
+# Windows keeps a window above its own minimum size: expect the grid of the size it really took.
+xdotool windowsize "$win" 400 300
+for _ in $(seq 100); do [ "$(window_size)" != "568 407" ] && break; sleep 0.05; done
+read -r width height <<<"$(window_size)"
+wait_title "^Vemmick 2  Size: $(((width - 2) / 3)) x $(((height - 26) / 3))\$"
+
+click "$PAUSE_X" "$PAUSE_Y" # resume
+wait_title '^188 x 127  '
+[ "$(title | awk '{print $4}')" -gt "$(awk '{print $4}' <<<"$paused")" ] || fail "the run did not resume"
+echo "1 passed, 0 failed"
