@@ -27,12 +27,12 @@ run: build-release
 test: deps
 	cmake -S . -B build $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build -j $(JOBS)
-	cd build && ctest --output-on-failure -j $(JOBS)
+	./scripts/ctest-all.sh build $(JOBS)
 	cmake -S . -B build-sanitize $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DVEMMICK_SANITIZE=ON -DVEMMICK_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
-	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+	./scripts/ctest-all.sh build-sanitize $(JOBS)
 	$(MAKE) windows WINDOWS_TESTS=ON
-	cd build-windows && ctest --output-on-failure -j $(JOBS)
+	./scripts/ctest-all.sh build-windows $(JOBS)
 
 bench: deps
 	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_TESTS=OFF -DVEMMICK_BENCH=ON

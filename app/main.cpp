@@ -8,7 +8,8 @@ int main(int argc, char** argv)
     const platform::Application::About about{
         "vemmick", "Vemmick 2", VEMMICK_VERSION,
         "Animates the two-colour ant (Langton's ant) on a wrapping grid, cell by cell, in one window; "
-        "everything else is set in the window."};
+        "everything else is set in the window.",
+        "io.github.vemmick.vemmick"};
     if (const auto status = platform::Application::HandleCommandLine(argc, argv, about))
         return *status;
     if (!platform::Application::DisplayAvailable()) {

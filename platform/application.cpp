@@ -82,6 +82,13 @@ void Introduce(const Application::About& about)
     QCoreApplication::setApplicationVersion(QString::fromStdString(about.version));
 }
 
+// Ties the windows to their launcher on Wayland, where Qt gives the desktop entry's name as the
+// app id; X11 desktops go by the window class, which the entry names.
+void NameDesktopEntry(const Application::About& about)
+{
+    QGuiApplication::setDesktopFileName(QString::fromStdString(about.desktopEntry));
+}
+
 } // namespace
 
 std::optional<int> Application::HandleCommandLine(int argc, char** argv, const About& about)
@@ -136,6 +143,7 @@ Application::Application(int& argc, char** argv, const About& about)
     StartupMessages::next = qInstallMessageHandler(StartupMessages::Handle);
     app_ = std::make_unique<QApplication>(argc, argv);
     StartupMessages::Release();
+    NameDesktopEntry(about);
 }
 
 Application::~Application() = default;

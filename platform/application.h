@@ -17,6 +17,7 @@ public:
         std::string title;   // the name a user sees, "Vemmick 2"
         std::string version; // "2.2.0"
         std::string summary; // one sentence for --help
+        std::string desktopEntry; // the desktop entry's name without ".desktop"
     };
 
     // Reads a command line that takes --help and --version and nothing else. Returns the status to

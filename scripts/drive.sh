@@ -1,16 +1,23 @@
 # Sourced by the scripts that drive the real program in an X server as a user does: they find its
 # window, read its title, click and look at points given relative to the window's top-left corner
 # (the same under Xvfb alone, where the window is at the origin, as under Wine, which centres it),
-# and wait by polling for the state that their next step needs. Needs fail() and DISPLAY.
+# and wait by polling for the state that their next step needs. Needs fail() and DISPLAY, and
+# VEMMICK_DESIGN_POINTS: the design-points.sh that the build writes from the design table.
+source "${VEMMICK_DESIGN_POINTS:?must name the design-points.sh of the build}"
 
-# Window-relative points of the design: button centres, the first cell of colour one's palette, a
-# pixel of colour one's swatch, the drawing area's first inner pixel.
-CLEAR_X=15 CLEAR_Y=10
-START_X=47 START_Y=10
-PAUSE_X=111 PAUSE_Y=10
-PALETTE_ONE_X=345 PALETTE_ONE_Y=1
-SWATCH_ONE_X=330 SWATCH_ONE_Y=10
-AREA_LEFT=1 AREA_TOP=25
+# Window-relative points: button centres, the first cell of colour one's palette, a pixel of
+# colour one's swatch, the drawing area's first inner pixel; the area's inner size; the grid that
+# the start-up dot size of 3 makes of it.
+CLEAR_X=$((cmdClear_LEFT + cmdClear_WIDTH / 2)) CLEAR_Y=$((cmdClear_TOP + cmdClear_HEIGHT / 2))
+START_X=$((cmdStart_LEFT + cmdStart_WIDTH / 2)) START_Y=$((cmdStart_TOP + cmdStart_HEIGHT / 2))
+PAUSE_X=$((chkPause_LEFT + chkPause_WIDTH / 2)) PAUSE_Y=$((chkPause_TOP + chkPause_HEIGHT / 2))
+PALETTE_ONE_X=$((cpOne_LEFT + 1)) PALETTE_ONE_Y=$((cpOne_TOP + 1))
+SWATCH_ONE_X=$((picSrc1_LEFT + 2)) SWATCH_ONE_Y=$((picSrc1_TOP + picSrc1_HEIGHT / 2))
+AREA_LEFT=$((picDest_LEFT + 1)) AREA_TOP=$((picDest_TOP + 1))
+AREA_WIDTH=$((FORM_WIDTH - 2)) AREA_HEIGHT=$((FORM_HEIGHT - picDest_TOP - 2))
+# The grid at dot size 3 of a window whose inner size is W by H, and the one at the design size.
+grid_of() { echo "$((($1 - 2) / 3)) x $((($2 - picDest_TOP - 2) / 3))"; }
+START_GRID=$(grid_of "$FORM_WIDTH" "$FORM_HEIGHT")
 
 # Waits up to SECONDS for the program's window and sets win.
 find_window() { # [SECONDS]

@@ -7,22 +7,23 @@
 set -euo pipefail
 vemmick=$1 width=$2 height=$3 steps=$4 seconds=${5:-5}
 XVFB_SCREEN="$((width + 16))x$((height + 16))x24"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+export VEMMICK_DESIGN_POINTS=${VEMMICK_DESIGN_POINTS:-$(dirname "$vemmick")/../design-points.sh}
 source "$(dirname "$0")/xvfb-session.sh"
+source "$(dirname "$0")/drive.sh"
 
 "$vemmick" 2>/dev/null &
 app_pid=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vemmick 2' | head -n1)
+find_window
 xdotool windowsize "$win" "$width" "$height"
-for _ in $(seq 100); do
-    xwininfo -id "$win" | grep -q "Width: $width\$" && xwininfo -id "$win" | grep -q "Height: $height\$" && break
-    sleep 0.05
-done
+for _ in $(seq 100); do [ "$(window_size)" = "$width $height" ] && break; sleep 0.05; done
 # The keyboard sets the lists: from Clear, five Tabs reach the dot-size list, one Shift+Tab the steps.
-xdotool windowfocus "$win" mousemove 15 10 click 1
+xdotool windowfocus "$win"
+click "$CLEAR_X" "$CLEAR_Y"
 xdotool key Tab Tab Tab Tab Tab Home shift+Tab "$([ "$steps" = 1 ] && echo Home || echo End)"
 sleep 0.2
-xdotool mousemove 47 10 click 1 # Start
-for _ in $(seq 100); do xdotool getwindowname "$win" | grep -q Steps && break; sleep 0.05; done
+click "$START_X" "$START_Y"
+wait_title 'Steps'
 sleep 1 # past the start-up
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }

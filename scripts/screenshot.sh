@@ -5,13 +5,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 vemmick=${1:-build-release/app/vemmick}
 out=${2:-docs/screenshot.png}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+export VEMMICK_DESIGN_POINTS=${VEMMICK_DESIGN_POINTS:-$(dirname "$vemmick")/../design-points.sh}
 source scripts/xvfb-session.sh
+source scripts/drive.sh
 "$vemmick" 2>/dev/null &
 app_pid=$!
-win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vemmick 2' | head -n1)
-xdotool mousemove 47 10 click 1      # Start
-sleep 2
-xdotool mousemove 111 10 click 1     # Pause
-sleep 0.3
-import -window "$win" "$out"
+find_window
+click "$START_X" "$START_Y"
+wait_title 'Steps'
+sleep 2 # a few seconds of the run
+click "$PAUSE_X" "$PAUSE_Y"
+shot "$out"
 echo "wrote $out: $(xdotool getwindowname "$win")"

@@ -1,6 +1,7 @@
 # Reads the running program through AT-SPI as a screen reader does: every control's role, name and
 # value, the window's name following the caption, and the program run by accessibility actions and
 # keys alone. Prints what it read; exits 1 at the first miss.
+import os
 import re
 import subprocess
 import sys
@@ -65,7 +66,7 @@ for _ in range(100):
 check(app is not None and app.childCount == 1, "no application 'vemmick' with one window")
 frame = app[0]
 check(frame.getRoleName() == "frame", f"the window is a {frame.getRoleName()}, not a frame")
-check(frame.name == "Vemmick 2  Size: 188 x 127", f"the window is named {frame.name!r}")
+check(frame.name == "Vemmick 2  Size: " + os.environ["VEMMICK_START_GRID"], f"the window is named {frame.name!r}")
 controls = {c.name: c for c in frame}
 
 # role, text value, number value, extents (x, y, width, height) on the desktop
@@ -96,7 +97,7 @@ check(not pause.getState().contains(pyatspi.STATE_ENABLED) and not pause.getStat
       "Pause is not an unchecked button, disabled before the first Start")
 
 # Start through its action: the window's name becomes the run caption, and says so.
-run = re.compile(r"^188 x 127  (\d+) Steps  Color 1: \d+%  Color 2: \d+%$")
+run = re.compile("^" + re.escape(os.environ["VEMMICK_START_GRID"]) + r"  (\d+) Steps  Color 1: \d+%  Color 2: \d+%$")
 act(controls["Start"], "Press")
 check(pump(5, lambda: run.match(frame.name)), f"after Start the window is named {frame.name!r}")
 check(pump(2, lambda: ("object:property-change:accessible-name", frame.name, "frame") in events),

@@ -5,6 +5,8 @@ set -euo pipefail
 vemmick=$1
 check=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../skip.sh"
+need Xvfb xdotool xwininfo xprop import convert
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 source "$(dirname "$0")/../../scripts/drive.sh"
 
@@ -12,8 +14,10 @@ source "$(dirname "$0")/../../scripts/drive.sh"
 app_pid=$!
 find_window
 
-[ "$(title)" = "Vemmick 2  Size: 188 x 127" ] || fail "start-up title '$(title)'"
-[ "$(pixel 300 200)" = "8B00AE" ] || fail "the drawing area does not start purple"
+[ "$(title)" = "Vemmick 2  Size: $START_GRID" ] || fail "start-up title '$(title)'"
+# An X11 desktop ties the window to its launcher by its class: the entry says StartupWMClass=vemmick.
+xprop -id "$win" WM_CLASS | grep -q '"vemmick"$' || fail "the window's class is $(xprop -id "$win" WM_CLASS)"
+wait_pixel $((AREA_LEFT + AREA_WIDTH / 2)) $((AREA_TOP + AREA_HEIGHT / 2)) 8B00AE # the drawing area starts in colour two
 
 # Pick pure red, the palette's first cell, in the colour-one picker: the swatch follows.
 click "$PALETTE_ONE_X" "$PALETTE_ONE_Y"
@@ -26,10 +30,10 @@ shot "$work/run.png"
 "$check" "$work/run.png" "$paused" "$AREA_LEFT" "$AREA_TOP" 3 FF0000 8B00AE || fail "the window does not match the simulation"
 
 xdotool windowsize "$win" 400 300
-wait_title '^Vemmick 2  Size: 132 x 91$'
+wait_title "^Vemmick 2  Size: $(grid_of 400 300)\$"
 
 click "$PAUSE_X" "$PAUSE_Y" # resume
-wait_title '^188 x 127  '
+wait_title "^$START_GRID  "
 steps_then=$(echo "$paused" | awk '{print $4}')
 steps_now=$(title | awk '{print $4}')
 [ "$steps_now" -gt "$steps_then" ] || fail "the run did not resume"

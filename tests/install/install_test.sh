@@ -6,6 +6,8 @@ set -euo pipefail
 build=$1
 version=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../skip.sh"
+need desktop-file-validate dpkg-deb lintian appstreamcli cpack Xvfb xdotool
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
 id=io.github.vemmick.vemmick
@@ -25,6 +27,7 @@ for f in "${expected[@]}"; do [ -f "$work/prefix/$f" ] || fail "cmake --install 
 hints=$(desktop-file-validate "$work/prefix/usr/share/applications/$id.desktop" 2>&1) || fail "desktop entry: $hints"
 [ -z "$hints" ] || fail "desktop-file-validate: $hints"
 grep -qx 'Name=Vemmick 2' "$work/prefix/usr/share/applications/$id.desktop" || fail "desktop entry name"
+grep -qx 'StartupWMClass=vemmick' "$work/prefix/usr/share/applications/$id.desktop" || fail "desktop entry's window class"
 appstreamcli validate --no-net "$work/prefix/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" 2>&1 \
     || fail "appstreamcli: $(cat "$work/appstream.log")"
 grep -q '<release version="2.0.0" date="2026-12-08">' "$work/prefix/usr/share/metainfo/$id.metainfo.xml" \
@@ -54,7 +57,9 @@ set -e
 
 "$vemmick" 2>/dev/null &
 app_pid=$!
-timeout 20 xdotool search --sync --onlyvisible --name '^Vemmick 2  Size: 188 x 127$' >/dev/null || fail "no window with the expected title"
+source "$(dirname "$0")/../../scripts/drive.sh"
+find_window
+[ "$(title)" = "Vemmick 2  Size: $START_GRID" ] || fail "the packed program's title is '$(title)'"
 
 # Without a display, or with one that does not answer, the program says so and exits with status 1.
 for display in "" ":55"; do

@@ -36,8 +36,8 @@ wait "$help_pid" || fail "--help ends with status $?"
 "$here/wine-run.sh" "$exe" >"$work/vemmick.log" 2>&1 & # app_pid: the program's own process
 app_pid=$!
 find_window 30
-[ "$(title)" = "Vemmick 2  Size: 188 x 127" ] || fail "start-up title '$(title)'"
-[ "$(pixel 300 200)" = "8B00AE" ] || fail "the drawing area does not start purple"
+[ "$(title)" = "Vemmick 2  Size: $START_GRID" ] || fail "start-up title '$(title)'"
+wait_pixel $((AREA_LEFT + AREA_WIDTH / 2)) $((AREA_TOP + AREA_HEIGHT / 2)) 8B00AE # the drawing area starts in colour two
 
 click "$PALETTE_ONE_X" "$PALETTE_ONE_Y"
 wait_pixel "$SWATCH_ONE_X" "$SWATCH_ONE_Y" FF0000
@@ -51,11 +51,11 @@ VEMMICK_WINE_DLLS=$check_dlls run "$check" "$(winepath -w "$work/run.png" 2>/dev
 
 # Windows keeps a window above its own minimum size: expect the grid of the size it really took.
 xdotool windowsize "$win" 400 300
-for _ in $(seq 100); do [ "$(window_size)" != "568 407" ] && break; sleep 0.05; done
+for _ in $(seq 100); do [ "$(window_size)" != "$FORM_WIDTH $FORM_HEIGHT" ] && break; sleep 0.05; done
 read -r width height <<<"$(window_size)"
-wait_title "^Vemmick 2  Size: $(((width - 2) / 3)) x $(((height - 26) / 3))\$"
+wait_title "^Vemmick 2  Size: $(grid_of "$width" "$height")\$"
 
 click "$PAUSE_X" "$PAUSE_Y" # resume
-wait_title '^188 x 127  '
+wait_title "^$START_GRID  "
 [ "$(title | awk '{print $4}')" -gt "$(awk '{print $4}' <<<"$paused")" ] || fail "the run did not resume"
 echo "1 passed, 0 failed"

@@ -10,4 +10,5 @@ foreach(dll libstdc++-6.dll libwinpthread-1.dll)
     list(APPEND wine_dll_dirs ${dir})
 endforeach()
 list(JOIN wine_dll_dirs ":" wine_dll_path)
-set(WINE_TEST_ENV WINEPREFIX=${WINE_PREFIX_DIR} VEMMICK_WINE_DLLS=${wine_dll_path})
+set(WINE_TEST_ENV WINEPREFIX=${WINE_PREFIX_DIR} VEMMICK_WINE_DLLS=${wine_dll_path}
+    VEMMICK_DESIGN_POINTS=${PROJECT_BINARY_DIR}/design-points.sh)
