@@ -1,7 +1,7 @@
 // ns per dot copy into a 568 by 383 image: the runtime's BitBlt from a swatch against a hand-written
 // fill of the same squares straight into the image's pixel memory, in the same run.
 #include "colorvalue.h"
-#include "surface.h"
+#include "dotcopy.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,7 @@
 #include "colorpic.h"
 
-#include "accessibility.h"
+#include "colorpicdesign.h"
+#include "colortext.h"
 #include "keycodes.h"
 #include "palette.h"
 #include "picture.h"
@@ -14,23 +15,12 @@ using platform::Design;
 using platform::RGB;
 using platform::ScaleMode;
 
-namespace {
-
-// The constituent controls' design, in twips.
-const Design StoreDesign{"picStore", 3240, 2640, 49 * 15, 19 * 15, 0, "", true, true};
-const Design ImageDesign{"imgShow", 0, 0, 2295, 1575, -1, "Select color", true, true};
-const Design FrameDesign{"shpSelected", 615, 1935, 240, 240, -1, "", true, true};
-
-constexpr int BlinkIntervalMs = 50;
-
-} // namespace
-
 ColorPic::ColorPic(platform::Container& host, const Design& design)
     : UserControl(host, design)
-    , picStore(*this, StoreDesign, RGB(255, 255, 255), platform::PictureBox::BorderNone)
-    , imgShow(*this, ImageDesign, platform::Image::BorderFixedSingle)
-    , shpSelected(*this, FrameDesign, RGB(0, 0, 0), platform::Shape::DrawCopyPen)
-    , Timer1(false, BlinkIntervalMs)
+    , picStore(*this, colorpic::design::picStore, RGB(255, 255, 255), platform::PictureBox::BorderNone)
+    , imgShow(*this, colorpic::design::imgShow, platform::Image::BorderFixedSingle)
+    , shpSelected(*this, colorpic::design::shpSelected, RGB(0, 0, 0), platform::Shape::DrawCopyPen)
+    , Timer1(false, colorpic::design::BlinkIntervalMs)
 {
     picStore.setPicture(platform::Picture::FromBmp(PaletteBmp()));
     setFocusChild(picStore);
@@ -87,14 +77,14 @@ void ColorPic::UserControl_Initialize()
 void ColorPic::UserControl_InitProperties()
 {
     m_RGBColor = 0;
-    m_SizeFactor = 4;
+    m_SizeFactor = colorpic::design::DefaultSizeFactor;
     ApplySizeFactor();
 }
 
 void ColorPic::UserControl_ReadProperties(const platform::PropertyBag& bag)
 {
     m_RGBColor = bag.ReadProperty("RGBColor", 0);
-    m_SizeFactor = ValidSizeFactor(bag.ReadProperty("SizeFactor", 4));
+    m_SizeFactor = ValidSizeFactor(bag.ReadProperty("SizeFactor", colorpic::design::DefaultSizeFactor));
     ApplySizeFactor();
     FindColor();
 }
@@ -102,7 +92,7 @@ void ColorPic::UserControl_ReadProperties(const platform::PropertyBag& bag)
 void ColorPic::UserControl_WriteProperties(platform::PropertyBag& bag)
 {
     bag.WriteProperty("RGBColor", m_RGBColor, 0);
-    bag.WriteProperty("SizeFactor", m_SizeFactor, 4);
+    bag.WriteProperty("SizeFactor", m_SizeFactor, colorpic::design::DefaultSizeFactor);
 }
 
 void ColorPic::ApplySizeFactor()
@@ -141,7 +131,7 @@ void ColorPic::FindColor()
     const int red = platform::RedOf(m_RGBColor);
     const int green = platform::GreenOf(m_RGBColor);
     const int blue = platform::BlueOf(m_RGBColor);
-    int best = 200000;
+    int best = colorpic::design::FartherThanAnyColor;
     int bestColumn = 0;
     int bestRow = 0;
     const int columns = static_cast<int>(picStore.Width());

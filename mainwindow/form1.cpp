@@ -1,10 +1,22 @@
+// The main window: its controls, run control, dot drawing and layout.
+//
+// From a flipped cell to the screen, once per timer cycle (Timer_Timer):
+//   1. state change  world_.StepAntMarking flips the cell under the ant and sets its mark in the
+//                    same write (simulation/antworld.h); the mark says "already queued".
+//   2. queue         dots_.add keeps each cell flipped in this cycle once (mainwindow/dotqueue.h).
+//   3. dot copy      dots_.flush hands each queued cell back; Unmark clears its mark and gives its
+//                    final state, and BitBlt copies that state's swatch into picDest's surface
+//                    (platform/pixels/dotcopy.h).
+//   4. changed tiles each copy marks the 32-pixel tile it drew into (platform/pixels/surface.h).
+//   5. Refresh       picDest.Refresh asks Qt to repaint the region of the changed tiles only.
+//   6. paint         the picture box's widget paints that region from the surface's image.
 #include "form1.h"
 
 #include "captions.h"
+#include "dotcopy.h"
 #include "errors.h"
 #include "form1design.h"
 #include "pictures.h"
-#include "propertybag.h"
 
 #include <charconv>
 #include <string>
@@ -12,7 +24,6 @@
 namespace mainwindow {
 
 using platform::PictureBox;
-using platform::RGB;
 
 namespace {
 
@@ -22,12 +33,6 @@ std::int32_t ToInt32(const std::string& text)
     std::int32_t value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
-}
-
-void LoadSaved(colorpic::ColorPic& picker, const char* saved)
-{
-    const platform::PropertyBag bag = platform::PropertyBag::FromText(saved);
-    picker.Create(&bag);
 }
 
 } // namespace
@@ -43,14 +48,14 @@ Form1::Form1()
     , cboDotSize(*this, design::cboDotSize)
     , cpOne(*this, design::cpOne)
     , cpTwo(*this, design::cpTwo)
-    , picDest(*this, design::picDest, RGB(255, 255, 255), PictureBox::BorderFixedSingle)
+    , picDest(*this, design::picDest, design::DestBackColor, PictureBox::BorderFixedSingle)
     , Timer(false, design::TimerInterval)
 {
-    picSrc.Load(1, *this, design::picSrc1, RGB(68, 255, 175), PictureBox::BorderFixedSingle);
-    picSrc.Load(0, *this, design::picSrc0, RGB(139, 0, 174), PictureBox::BorderFixedSingle);
+    picSrc.Load(1, *this, design::picSrc1, design::StartColorOne, PictureBox::BorderFixedSingle);
+    picSrc.Load(0, *this, design::picSrc0, design::StartColorTwo, PictureBox::BorderFixedSingle);
     picDest.setAccessibleName("Drawing area");
-    LoadSaved(cpOne, design::cpOneSaved);
-    LoadSaved(cpTwo, design::cpTwoSaved);
+    cpOne.CreateFromText(design::cpOneSaved);
+    cpTwo.CreateFromText(design::cpTwoSaved);
     setIcon({IconPicture(16), IconPicture(32)});
 
     Load = [this] { Form_Load(); };
@@ -72,16 +77,16 @@ Form1::~Form1() = default;
 void Form1::Form_Load()
 {
     destDC = picDest.hDC();
-    world_.setDotSize(3);
-    for (int i = 1; i <= 15; ++i)
+    world_.setDotSize(design::StartDotSize);
+    for (int i = design::MinDotSize; i <= design::MaxDotSize; ++i)
         cboDotSize.AddItem(std::to_string(i));
     cboDotSize.setText(std::to_string(world_.dotSize()));
-    for (const char* item : {"20", "100", "300", "1000", "3000", "10000", "30000"})
+    for (const char* item : design::IntervalItems)
         cboInterval.AddItem(item);
-    cboInterval.setListIndex(0);
-    for (const char* item : {"1", "10", "100", "1000", "10000", "100000"})
+    cboInterval.setListIndex(design::IntervalStartIndex);
+    for (const char* item : design::StepsItems)
         cboSteps.AddItem(item);
-    cboSteps.setListIndex(3);
+    cboSteps.setListIndex(design::StepsStartIndex);
     cpOne.setRGBColor(picSrc(1).BackColor());
     cpTwo.setRGBColor(picSrc(0).BackColor());
     picDest.setBackColor(cpTwo.RGBColor());
@@ -91,7 +96,7 @@ void Form1::Form_Resize()
 {
     // Every step goes on after a failure of the one before, like the rest of the layout.
     platform::ResumeNext([&] { picDest.Move(0, picDest.Top(), ScaleWidth(), ScaleHeight() - picDest.Top()); });
-    const auto minimum = static_cast<float>(world_.dotSize() + 4);
+    const auto minimum = static_cast<float>(world_.dotSize() + design::DrawingAreaMargin);
     platform::ResumeNext([&] {
         if (picDest.Width() < minimum)
             picDest.setWidth(minimum);

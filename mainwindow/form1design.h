@@ -1,6 +1,9 @@
 #pragma once
 
-#include "control.h"
+#include "colorvalue.h"
+#include "design.h"
+
+#include <array>
 
 namespace mainwindow::design {
 
@@ -29,5 +32,23 @@ inline constexpr const char* cpOneSaved = "SizeFactor = 1\n";
 inline constexpr const char* cpTwoSaved = "SizeFactor = 1\n";
 
 inline constexpr int TimerInterval = 20;
+
+// The colours the program starts with: colour one (spring green) and colour two (purple), also
+// those of its icon; the drawing area is white until the start-up paints it in colour two.
+inline constexpr platform::ColorValue StartColorOne = platform::RGB(68, 255, 175);
+inline constexpr platform::ColorValue StartColorTwo = platform::RGB(139, 0, 174);
+inline constexpr platform::ColorValue DestBackColor = platform::RGB(255, 255, 255);
+
+// The lists' items and the item each starts with.
+inline constexpr std::array<const char*, 7> IntervalItems{"20", "100", "300", "1000", "3000", "10000", "30000"};
+inline constexpr int IntervalStartIndex = 0;
+inline constexpr std::array<const char*, 6> StepsItems{"1", "10", "100", "1000", "10000", "100000"};
+inline constexpr int StepsStartIndex = 3;
+inline constexpr int MinDotSize = 1;
+inline constexpr int MaxDotSize = 15;
+inline constexpr int StartDotSize = 3;
+
+// The drawing area never shrinks below one dot and a margin: its border and a pixel either side.
+inline constexpr int DrawingAreaMargin = 4;
 
 } // namespace mainwindow::design

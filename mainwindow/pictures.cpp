@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "form1design.h"
 #include "iconpattern.h"
 
 #include <functional>
@@ -57,7 +58,7 @@ platform::Picture PausePicture()
 platform::Picture IconPicture(int edge)
 {
     const std::vector<bool> pixels = sim::IconPixels(edge);
-    return Draw([&](int x, int y) { return pixels[static_cast<std::size_t>(y * edge + x)] ? RGB(68, 255, 175) : RGB(139, 0, 174); },
+    return Draw([&](int x, int y) { return pixels[static_cast<std::size_t>(y * edge + x)] ? design::StartColorOne : design::StartColorTwo; },
                 edge);
 }
 

@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "accessibility.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 
@@ -144,6 +146,7 @@ Application::Application(int& argc, char** argv, const About& about)
     app_ = std::make_unique<QApplication>(argc, argv);
     StartupMessages::Release();
     NameDesktopEntry(about);
+    InstallAccessibility();
 }
 
 Application::~Application() = default;

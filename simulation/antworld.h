@@ -32,7 +32,8 @@ public:
     static constexpr std::array<std::int32_t, 4> stepX{0, 1, 0, -1};
     static constexpr std::array<std::int32_t, 4> stepY{-1, 0, 1, 0};
 
-    // Edge of one cell on screen in pixels, >= 1. Only the next ResetWorld uses it.
+    // Edge of one cell on screen in pixels, >= 1. The next ResetWorld sizes the grid by it; the
+    // caller draws every dot and keeps the drawing area at least one dot large by it meanwhile.
     void setDotSize(std::int32_t pixels) { dotSize_ = pixels < 1 ? 1 : pixels; }
     std::int32_t dotSize() const { return dotSize_; }
 

@@ -1,10 +1,12 @@
 // Draws the program's icon from the ant's patch, on the build machine:
 //   makeicons DIR EDGE...        DIR/vemmick-EDGE.png for each edge, and DIR/vemmick.svg
 //   makeicons --ico FILE EDGE... one Windows icon file holding an image of each edge
+#include "form1design.h"
 #include "iconpattern.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QString>
 
@@ -17,8 +19,11 @@
 
 namespace {
 
-constexpr QRgb ColorOne = 0xFF44FFAF;
-constexpr QRgb ColorTwo = 0xFF8B00AE;
+constexpr QRgb ColorOne = platform::ToPixel(mainwindow::design::StartColorOne);
+constexpr QRgb ColorTwo = platform::ToPixel(mainwindow::design::StartColorTwo);
+
+// "#44ffaf" for an SVG fill.
+std::string Hex(QRgb pixel) { return QColor(pixel).name().toStdString(); }
 
 QImage IconImage(int edge)
 {
@@ -37,11 +42,11 @@ bool WriteSvg(const std::string& path)
     std::ofstream out(path);
     out << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 " << cells << ' '
         << cells << "\" shape-rendering=\"crispEdges\">\n"
-        << "  <rect width=\"" << cells << "\" height=\"" << cells << "\" fill=\"#8b00ae\"/>\n";
+        << "  <rect width=\"" << cells << "\" height=\"" << cells << "\" fill=\"" << Hex(ColorTwo) << "\"/>\n";
     for (int y = 0; y < cells; ++y)
         for (int x = 0; x < cells; ++x)
             if (pattern[static_cast<std::size_t>(y * cells + x)])
-                out << "  <rect x=\"" << x << "\" y=\"" << y << "\" width=\"1\" height=\"1\" fill=\"#44ffaf\"/>\n";
+                out << "  <rect x=\"" << x << "\" y=\"" << y << "\" width=\"1\" height=\"1\" fill=\"" << Hex(ColorOne) << "\"/>\n";
     out << "</svg>\n";
     return static_cast<bool>(out);
 }

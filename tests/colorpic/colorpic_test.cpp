@@ -1,6 +1,7 @@
 #include "colorpic.h"
 #include "form.h"
 #include "palette.h"
+#include "support.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -16,6 +17,8 @@ using platform::Form;
 using platform::PropertyBag;
 using platform::RGB;
 
+using colorpic::testing::DecodedPalette;
+
 namespace {
 
 struct Cell {
@@ -24,12 +27,6 @@ struct Cell {
 };
 std::ostream& operator<<(std::ostream& out, const Cell& c) { return out << "(" << c.x << ", " << c.y << ")"; }
 
-const platform::Picture& Palette()
-{
-    static const platform::Picture picture = platform::Picture::FromBmp(colorpic::PaletteBmp());
-    return picture;
-}
-
 // The nearest palette cell by a plain search of the decoded bitmap, first in column-major order on a tie.
 Cell Nearest(ColorValue target)
 {
@@ -37,7 +34,7 @@ Cell Nearest(ColorValue target)
     long bestDistance = -1;
     for (int x = 0; x < 49; ++x)
         for (int y = 0; y < 19; ++y) {
-            const ColorValue p = Palette().Pixel(x, y);
+            const ColorValue p = DecodedPalette().Pixel(x, y);
             const long d = std::lround(std::pow(platform::RedOf(p) - platform::RedOf(target), 2)
                                        + std::pow(platform::GreenOf(p) - platform::GreenOf(target), 2)
                                        + std::pow(platform::BlueOf(p) - platform::BlueOf(target), 2));
@@ -50,15 +47,11 @@ Cell Nearest(ColorValue target)
 }
 
 struct Picker : ::testing::Test {
-    Form form{"host", 600 * 15, 300 * 15};
+    Form form{"host", platform::Twips(600), platform::Twips(300)};
     ColorPic cp{form, platform::Design{"cpOne", 5160, 0, 765, 315, 7, "Select color one", true, true}};
     int changes = 0;
     void SetUp() override { cp.RGBChanged = [this] { ++changes; }; }
-    void Load(const std::string& saved)
-    {
-        const PropertyBag bag = PropertyBag::FromText(saved);
-        cp.Create(&bag);
-    }
+    void Load(const std::string& saved) { cp.CreateFromText(saved); }
     Cell Selected() const { return {cp.selectedColumn(), cp.selectedRow()}; }
 };
 
@@ -150,10 +143,10 @@ TEST_F(Picker, EveryPaletteColourFindsItsFirstCell)
     Load("SizeFactor = 2");
     for (int x = 0; x < 49; ++x)
         for (int y = 0; y < 19; ++y) {
-            const ColorValue colour = Palette().Pixel(x, y);
+            const ColorValue colour = DecodedPalette().Pixel(x, y);
             cp.setRGBColor(colour);
             Cell first{0, 0};
-            while (Palette().Pixel(first.x, first.y) != colour)
+            while (DecodedPalette().Pixel(first.x, first.y) != colour)
                 first = first.y == 18 ? Cell{first.x + 1, 0} : Cell{first.x, first.y + 1};
             ASSERT_EQ(Selected(), first) << "cell " << Cell{x, y};
             ASSERT_EQ(cp.store().Point(static_cast<float>(cp.selectedColumn()), static_cast<float>(cp.selectedRow())), colour);
@@ -169,15 +162,15 @@ TEST_F(Picker, TiesGoToTheLowerColumnThenTheLowerRow)
     for (int attempt = 0; attempt < 20000 && ties < 25; ++attempt) {
         const Cell a{static_cast<int>(random() % 49), static_cast<int>(random() % 19)};
         const Cell b{static_cast<int>(random() % 49), static_cast<int>(random() % 19)};
-        const ColorValue p = Palette().Pixel(a.x, a.y);
-        const ColorValue q = Palette().Pixel(b.x, b.y);
+        const ColorValue p = DecodedPalette().Pixel(a.x, a.y);
+        const ColorValue q = DecodedPalette().Pixel(b.x, b.y);
         if (p == q || (platform::RedOf(p) + platform::RedOf(q)) % 2 || (platform::GreenOf(p) + platform::GreenOf(q)) % 2
             || (platform::BlueOf(p) + platform::BlueOf(q)) % 2)
             continue;
         const ColorValue middle = RGB((platform::RedOf(p) + platform::RedOf(q)) / 2,
             (platform::GreenOf(p) + platform::GreenOf(q)) / 2, (platform::BlueOf(p) + platform::BlueOf(q)) / 2);
         const Cell expected = Nearest(middle);
-        const ColorValue e = Palette().Pixel(expected.x, expected.y);
+        const ColorValue e = DecodedPalette().Pixel(expected.x, expected.y);
         const auto d = [&](ColorValue c) {
             return std::pow(platform::RedOf(c) - platform::RedOf(middle), 2) + std::pow(platform::GreenOf(c) - platform::GreenOf(middle), 2)
                 + std::pow(platform::BlueOf(c) - platform::BlueOf(middle), 2);
@@ -208,7 +201,7 @@ TEST_F(Picker, TheMainWindowsStartColoursRingTheirNearestCells)
     for (const Case& c : cases) {
         cp.setRGBColor(c.colour);
         EXPECT_EQ(Selected(), c.cell) << std::hex << c.colour;
-        const ColorValue ringed = Palette().Pixel(c.cell.x, c.cell.y);
+        const ColorValue ringed = DecodedPalette().Pixel(c.cell.x, c.cell.y);
         EXPECT_EQ(ringed, c.cellColour);
         const auto square = [](int v) { return v * v; };
         EXPECT_EQ(square(platform::RedOf(ringed) - platform::RedOf(c.colour))
@@ -226,7 +219,7 @@ TEST_F(Picker, SavingAndLoadingKeepsBothValues)
     const PropertyBag saved = cp.Save();
     EXPECT_EQ(saved.ToText(), "RGBColor = " + std::to_string(RGB(12, 34, 56)) + "\nSizeFactor = 1\n");
 
-    Form other{"other", 600 * 15, 300 * 15};
+    Form other{"other", platform::Twips(600), platform::Twips(300)};
     ColorPic copy{other, platform::Design{"cpTwo", 0, 0, 765, 315, 0, "", true, true}};
     copy.Create(&saved);
     EXPECT_EQ(copy.RGBColor(), RGB(12, 34, 56));

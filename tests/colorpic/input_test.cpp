@@ -1,6 +1,7 @@
 #include "colorpic.h"
 #include "form.h"
 #include "palette.h"
+#include "support.h"
 #include "picturebox.h"
 
 #include <QTest>
@@ -16,23 +17,19 @@ using platform::ColorValue;
 using platform::Form;
 using platform::PropertyBag;
 
+using colorpic::testing::DecodedPalette;
+
 namespace {
 
 constexpr int kLeft = 10; // the picker's place in its window, in pixels
 constexpr int kTop = 10;
 
-const platform::Picture& Palette()
-{
-    static const platform::Picture picture = platform::Picture::FromBmp(colorpic::PaletteBmp());
-    return picture;
-}
-
 class Shown : public ::testing::TestWithParam<int> {
 protected:
-    Form form{"host", 700 * 15, 300 * 15};
-    ColorPic cp{form, platform::Design{"cp", kLeft * 15, kTop * 15, 765, 315, 1, "Select color one", true, true}};
+    Form form{"host", platform::Twips(700), platform::Twips(300)};
+    ColorPic cp{form, platform::Design{"cp", platform::Twips(kLeft), platform::Twips(kTop), 765, 315, 1, "Select color one", true, true}};
     // Takes the focus when the window comes up.
-    platform::PictureBox other{form, platform::Design{"other", 650 * 15, 0, 300, 300, 0, "", true, true}, 0,
+    platform::PictureBox other{form, platform::Design{"other", platform::Twips(650), 0, 300, 300, 0, "", true, true}, 0,
                                platform::PictureBox::BorderNone};
     int changes = 0;
     std::vector<ColorValue> reported;
@@ -79,7 +76,7 @@ TEST_P(Shown, EveryPixelOfACellSelectsThatCell)
                     Click(1 + x * sf() + dx, 1 + y * sf() + dy);
                     ASSERT_EQ(Selected(), std::make_pair(x, y)) << "pixel " << dx << "," << dy;
                     ASSERT_EQ(changes, 2) << "a click raises RGBChanged twice";
-                    ASSERT_EQ(cp.RGBColor(), Palette().Pixel(x, y));
+                    ASSERT_EQ(cp.RGBColor(), DecodedPalette().Pixel(x, y));
                 }
         }
 }
@@ -102,7 +99,7 @@ TEST_P(Shown, TheBorderLineAndDragsPastTheEdgesSelectTheEdgeCell)
     EXPECT_EQ(Selected(), std::make_pair(0, 0));
     QTest::mouseRelease(window(), Qt::LeftButton, {}, At(-8, -9));
     EXPECT_EQ(changes, 6) << "down, every move while held, up";
-    EXPECT_EQ(reported[3], Palette().Pixel(48, 0));
+    EXPECT_EQ(reported[3], DecodedPalette().Pixel(48, 0));
     EXPECT_FALSE(cp.mouseHeld());
 }
 
@@ -137,7 +134,7 @@ TEST_P(Shown, ArrowKeysMoveOneCellAndStopAtTheEdges)
     for (int i = 0; i < 60; ++i)
         Key(Qt::Key_Right);
     EXPECT_EQ(Selected(), std::make_pair(48, 0));
-    EXPECT_EQ(reported.back(), Palette().Pixel(48, 0));
+    EXPECT_EQ(reported.back(), DecodedPalette().Pixel(48, 0));
     changes = 0;
     for (Qt::Key key : {Qt::Key_A, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_Space, Qt::Key_Return})
         Key(key);
@@ -161,7 +158,7 @@ ColorValue Under(QPoint p, int sf)
 {
     if (p.x() == 0 || p.y() == 0 || p.x() == 49 * sf + 1 || p.y() == 19 * sf + 1)
         return 0;
-    return Palette().Pixel((p.x() - 1) / sf, (p.y() - 1) / sf);
+    return DecodedPalette().Pixel((p.x() - 1) / sf, (p.y() - 1) / sf);
 }
 
 TEST_P(Shown, TheFrameIsDrawnWithTheFocusAndInvertsWithout)
@@ -253,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(SizeFactor, Shown, ::testing::Values(1, 4));
 
 TEST(Designer, TheFrameNeverBlinksInAFormDesigner)
 {
-    Form designer{"designer", 300 * 15, 200 * 15, false};
+    Form designer{"designer", platform::Twips(300), platform::Twips(200), false};
     ColorPic cp{designer, platform::Design{"cp", 0, 0, 765, 315, 0, "", true, true}};
     cp.Create(nullptr);
     designer.Show();

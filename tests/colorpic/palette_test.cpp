@@ -1,4 +1,5 @@
 #include "palette.h"
+#include "support.h"
 #include "picture.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@ using platform::ColorValue;
 using platform::GreenOf;
 using platform::RedOf;
 
+using colorpic::testing::DecodedPalette;
+
 namespace {
 
 std::uint32_t Read32(std::size_t at)
@@ -24,13 +27,7 @@ std::uint32_t Read32(std::size_t at)
 
 std::uint32_t Read16(std::size_t at) { return PaletteBmp()[at] | (PaletteBmp()[at + 1] << 8); }
 
-const platform::Picture& Decoded()
-{
-    static const platform::Picture picture = platform::Picture::FromBmp(PaletteBmp());
-    return picture;
-}
-
-ColorValue Cell(int x, int y) { return Decoded().Pixel(x, y); }
+ColorValue Cell(int x, int y) { return DecodedPalette().Pixel(x, y); }
 
 ColorValue Hex(std::uint32_t rrggbb) { return platform::RGB(rrggbb >> 16, (rrggbb >> 8) & 0xFF, rrggbb & 0xFF); }
 
@@ -57,8 +54,8 @@ TEST(Palette, IsACompleteTwentyFourBitBmpFileImage)
 
 TEST(Palette, DecodesToTheFixedCells)
 {
-    ASSERT_EQ(Decoded().Width(), 49);
-    ASSERT_EQ(Decoded().Height(), 19);
+    ASSERT_EQ(DecodedPalette().Width(), 49);
+    ASSERT_EQ(DecodedPalette().Height(), 19);
     EXPECT_EQ(Cell(0, 0), 0x000000FF);
     EXPECT_EQ(Cell(48, 0), 0x000900FF);
     EXPECT_EQ(Cell(0, 18), 0);

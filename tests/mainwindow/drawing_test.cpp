@@ -1,3 +1,4 @@
+#include "captions.h"
 #include "form1fixture.h"
 
 using namespace testing_form1;
@@ -35,9 +36,8 @@ TEST_P(DotSizes, ThePictureMatchesTheSimulation)
     EXPECT_EQ(form.world().colorOneCount(), reference.colorOneCount());
     ExpectPictureOf(form, reference, Screen());
     const auto shares = reference.ColorShares();
-    EXPECT_EQ(form.Caption(), std::to_string(reference.gridWidth()) + " x " + std::to_string(reference.gridHeight())
-                                  + "  30000 Steps  Color 1: " + std::to_string(shares.colorOne) + "%  Color 2: "
-                                  + std::to_string(shares.colorTwo) + "%");
+    EXPECT_EQ(form.Caption(),
+              sim::RunCaption(reference.gridWidth(), reference.gridHeight(), 30000, shares.colorOne, shares.colorTwo));
 }
 
 INSTANTIATE_TEST_SUITE_P(Form1, DotSizes, ::testing::Values(1, 3, 15));

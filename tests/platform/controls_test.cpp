@@ -1,6 +1,7 @@
 #include "checkbox.h"
 #include "combobox.h"
 #include "commandbutton.h"
+#include "dotcopy.h"
 #include "errors.h"
 #include "form.h"
 #include "image.h"
@@ -25,7 +26,7 @@ namespace {
 
 Design At(const char* name, int leftPx, int topPx, int widthPx, int heightPx, int tabIndex = -1)
 {
-    return Design{name, leftPx * 15, topPx * 15, widthPx * 15, heightPx * 15, tabIndex, "", true, true};
+    return Design{name, platform::Twips(leftPx), platform::Twips(topPx), platform::Twips(widthPx), platform::Twips(heightPx), tabIndex, "", true, true};
 }
 
 ColorValue GrabbedAt(QWidget& widget, int x, int y) { return FromPixel(widget.grab().toImage().pixel(x, y)); }
@@ -37,7 +38,7 @@ Picture Solid(int width, int height, ColorValue color)
 
 TEST(PictureBoxControl, KeepsWhatIsDrawnUntilClsAndShowsItOnRefresh)
 {
-    Form form("test", 200 * 15, 100 * 15);
+    Form form("test", platform::Twips(200), platform::Twips(100));
     PictureBox box(form, At("picDest", 0, 0, 52, 32), RGB(10, 20, 30), PictureBox::BorderFixedSingle);
     PictureBox swatch(form, At("picSrc", 60, 0, 17, 21), RGB(200, 100, 0), PictureBox::BorderFixedSingle);
     form.Show();
@@ -72,7 +73,7 @@ struct PaintLog : QObject {
 
 TEST(PictureBoxControl, RefreshShowsTheTilesThatChangedAndClsShowsEverything)
 {
-    Form form("test", 500 * 15, 400 * 15);
+    Form form("test", platform::Twips(500), platform::Twips(400));
     PictureBox box(form, At("picDest", 0, 0, 402, 302), RGB(10, 20, 30), PictureBox::BorderFixedSingle);
     PictureBox swatch(form, At("picSrc", 450, 0, 17, 21), RGB(200, 100, 0), PictureBox::BorderFixedSingle);
     form.Show();
@@ -107,7 +108,7 @@ TEST(PictureBoxControl, RefreshShowsTheTilesThatChangedAndClsShowsEverything)
 
 TEST(PictureBoxControl, ResizingKeepsTheDrawingAndRejectsNegativeSizes)
 {
-    Form form("test", 200 * 15, 100 * 15);
+    Form form("test", platform::Twips(200), platform::Twips(100));
     PictureBox box(form, At("picDest", 0, 0, 22, 22), RGB(0, 0, 0), PictureBox::BorderFixedSingle);
     PictureBox swatch(form, At("picSrc", 60, 0, 17, 21), RGB(0, 255, 0), PictureBox::BorderNone);
     BitBlt(box.hDC(), 8, 5, 5, 5, swatch.hDC(), 0, 0, SRCCOPY);
@@ -124,7 +125,7 @@ TEST(PictureBoxControl, ResizingKeepsTheDrawingAndRejectsNegativeSizes)
 
 TEST(PictureBoxControl, ShowsItsPictureAndTakesKeysAndFocus)
 {
-    Form form("test", 200 * 15, 100 * 15);
+    Form form("test", platform::Twips(200), platform::Twips(100));
     PictureBox box(form, At("picStore", 10, 10, 3, 2, 0), RGB(0, 0, 0), PictureBox::BorderNone);
     box.setPicture(Picture::FromPixels(3, 2, {1, 2, 3, 4, 5, RGB(255, 255, 255)}));
     EXPECT_EQ(box.Point(2, 1), RGB(255, 255, 255));
@@ -148,7 +149,7 @@ TEST(PictureBoxControl, ShowsItsPictureAndTakesKeysAndFocus)
 
 TEST(ComboBoxControl, ClickComesOnceForEveryPickByCodeOrUser)
 {
-    Form form("test", 200 * 15, 100 * 15);
+    Form form("test", platform::Twips(200), platform::Twips(100));
     ComboBox combo(form, At("cboSteps", 0, 0, 65, 21, 0));
     for (const char* item : {"1", "10", "100"})
         combo.AddItem(item);
@@ -179,7 +180,7 @@ TEST(ComboBoxControl, ClickComesOnceForEveryPickByCodeOrUser)
 
 TEST(CheckBoxControl, ValueWritesAndClicksRaiseClick)
 {
-    Form form("test", 200 * 15, 100 * 15);
+    Form form("test", platform::Twips(200), platform::Twips(100));
     CheckBox check(form, At("chkPause", 0, 0, 30, 21, 0), Solid(11, 11, RGB(0, 0, 128)), 0);
     std::vector<int> seen;
     check.Click = [&] { seen.push_back(check.Value()); };
@@ -199,7 +200,7 @@ TEST(CheckBoxControl, ValueWritesAndClicksRaiseClick)
 
 TEST(CommandButtonControl, ClickAndAMaskedPicture)
 {
-    Form form("test", 200 * 15, 100 * 15);
+    Form form("test", platform::Twips(200), platform::Twips(100));
     std::vector<ColorValue> pixels(121, RGB(255, 255, 255));
     pixels[60] = RGB(128, 0, 0);
     CommandButton button(form, At("cmdStop", 0, 0, 30, 21, 0), Picture::FromPixels(11, 11, pixels));
@@ -234,7 +235,7 @@ TEST(TimerControl, TicksOnlyWhileEnabled)
 }
 
 struct Windowless : ::testing::Test {
-    Form form{"test", 120 * 15, 60 * 15};
+    Form form{"test", platform::Twips(120), platform::Twips(60)};
     Image image{form, At("imgShow", 0, 0, 0, 0), Image::BorderFixedSingle};
     Shape frame{form, At("shpSelected", 0, 0, 4, 4), RGB(0, 0, 0), Shape::DrawCopyPen};
     void SetUp() override
@@ -298,8 +299,8 @@ TEST_F(Windowless, MouseComesInTwipsAndStaysWithTheImageWhileHeld)
     EXPECT_EQ(seen[0], std::make_tuple('m', 0, 15.0F, 15.0F));
     EXPECT_EQ(seen[1], std::make_tuple('m', 0, 30.0F, 30.0F));
     EXPECT_EQ(seen[2], std::make_tuple('d', 2, 30.0F, 30.0F));
-    EXPECT_EQ(seen[3], std::make_tuple('m', 2, 90.0F * 15, 45.0F * 15));
-    EXPECT_EQ(seen[4], std::make_tuple('u', 2, 90.0F * 15, 45.0F * 15));
+    EXPECT_EQ(seen[3], std::make_tuple('m', 2, 90.0F * platform::TwipsPerPixel, 45.0F * platform::TwipsPerPixel));
+    EXPECT_EQ(seen[4], std::make_tuple('u', 2, 90.0F * platform::TwipsPerPixel, 45.0F * platform::TwipsPerPixel));
 }
 
 } // namespace

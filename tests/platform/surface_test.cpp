@@ -1,4 +1,4 @@
-#include "surface.h"
+#include "dotcopy.h"
 
 #include <gtest/gtest.h>
 

@@ -19,7 +19,7 @@ namespace {
 class Probe : public UserControl {
 public:
     Probe(Container& host, const Design& design, std::vector<std::string>& log)
-        : UserControl(host, design), log_(log), store_(*this, Design{"picStore", 3240, 2640, 49 * 15, 19 * 15, 0, ""}, 0, PictureBox::BorderNone)
+        : UserControl(host, design), log_(log), store_(*this, Design{"picStore", 3240, 2640, platform::Twips(49), platform::Twips(19), 0, ""}, 0, PictureBox::BorderNone)
     {
         setFocusChild(store_);
         store_.GotFocus = [this] { log_.push_back("GotFocus"); };
@@ -60,7 +60,7 @@ private:
 
 TEST(UserControlLife, InitialiseThenInitOrReadPropertiesThenShow)
 {
-    Form form("host", 200 * 15, 100 * 15);
+    Form form("host", platform::Twips(200), platform::Twips(100));
     std::vector<std::string> fresh, saved;
     Probe a(form, Design{"cpOne", 0, 0, 600, 300, 0, ""}, fresh);
     Probe b(form, Design{"cpTwo", 900, 0, 600, 300, 1, ""}, saved);
@@ -85,7 +85,7 @@ TEST(UserControlLife, InitialiseThenInitOrReadPropertiesThenShow)
 
 TEST(UserControlLife, TheControlUndoesAHostsResize)
 {
-    Form form("host", 200 * 15, 100 * 15);
+    Form form("host", platform::Twips(200), platform::Twips(100));
     std::vector<std::string> log;
     Probe probe(form, Design{"cp", 0, 0, 600, 300, 0, ""}, log);
     probe.setWidth(100);
@@ -97,7 +97,7 @@ TEST(UserControlLife, TheControlUndoesAHostsResize)
 
 TEST(UserControlLife, DesignerHostingHasNoUserMode)
 {
-    Form designer("designer", 200 * 15, 100 * 15, false);
+    Form designer("designer", platform::Twips(200), platform::Twips(100), false);
     std::vector<std::string> log;
     Probe probe(designer, Design{"cp", 0, 0, 600, 300, 0, ""}, log);
     EXPECT_FALSE(probe.userMode());
@@ -105,7 +105,7 @@ TEST(UserControlLife, DesignerHostingHasNoUserMode)
 
 TEST(UserControlFocus, AClickGivesTheFocusToTheChildOutsideTheVisibleArea)
 {
-    Form form("host", 200 * 15, 100 * 15);
+    Form form("host", platform::Twips(200), platform::Twips(100));
     std::vector<std::string> log;
     Probe probe(form, Design{"cp", 15 * 10, 15 * 10, 600, 300, 0, ""}, log);
     PictureBox other(form, Design{"other", 15 * 100, 0, 300, 300, 1, ""}, 0, PictureBox::BorderNone);

@@ -8,5 +8,6 @@ enum class ScaleMode { Twips = 1, Pixels = 3, Container = 10 };
 
 // Design-time lengths are in twips, 15 to a pixel at 96 dots per inch.
 constexpr int TwipsPerPixel = 15;
+constexpr int Twips(int pixels) { return pixels * TwipsPerPixel; }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "picturebox.h"
 
-#include "accessibility.h"
+#include "accessiblenotice.h"
+#include "colortext.h"
 #include "container.h"
 #include "qtinput.h"
 
@@ -83,7 +84,7 @@ void PictureBox::setBackColor(ColorValue color)
     backColor_ = color;
     Cls();
     if (AccessibleValue() != before)
-        ReportValueChanged(widget(), before, AccessibleValue());
+        ReportTextChanged(widget(), before, AccessibleValue());
 }
 
 std::string PictureBox::AccessibleValue() const { return ColorText(backColor_); }

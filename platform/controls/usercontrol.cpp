@@ -1,6 +1,6 @@
 #include "usercontrol.h"
 
-#include "accessibility.h"
+#include "accessiblenotice.h"
 #include "containerwidget.h"
 
 namespace platform {
@@ -25,6 +25,12 @@ void UserControl::Create(const PropertyBag* saved)
         UserControl_InitProperties();
 }
 
+void UserControl::CreateFromText(const std::string& saved)
+{
+    const PropertyBag bag = PropertyBag::FromText(saved);
+    Create(&bag);
+}
+
 PropertyBag UserControl::Save()
 {
     PropertyBag bag;
@@ -46,7 +52,7 @@ void UserControl::AccessibleValueChanged()
 {
     const std::string now = AccessibleValue();
     if (focusChild_)
-        ReportValueChanged(focusChild_->widget(), reportedValue_, now);
+        ReportTextChanged(focusChild_->widget(), reportedValue_, now);
     reportedValue_ = now;
 }
 

@@ -23,6 +23,8 @@ public:
     // Runs the life cycle's first steps: Initialize, then ReadProperties with `saved` or, without
     // one, InitProperties.
     void Create(const PropertyBag* saved);
+    // The same, from saved properties in their text form ("SizeFactor = 1\n").
+    void CreateFromText(const std::string& saved);
     // Runs WriteProperties into a new bag.
     PropertyBag Save();
 

@@ -18,16 +18,11 @@ class WindowedControl;
 // descriptions serve for most widgets; these replace the ones that say too little or the wrong
 // thing. A control's accessible name is its tooltip text unless it is given one of its own.
 
+// The controls report their changes through core/accessiblenotice.h; this factory, installed by
+// the Application, describes them.
+
 // Installs the factory that gives the program's widgets the descriptions below; once is enough.
 void InstallAccessibility();
-
-// The text form of a colour for screen readers: "#44FFAF".
-std::string ColorText(int colorValue);
-
-// Reports that what a control shows as its value (its accessible text) changed from `before`.
-void ReportValueChanged(QWidget& widget, const std::string& before, const std::string& now);
-// Reports that a widget's accessible name changed, as a window's does with its caption.
-void ReportNameChanged(QWidget& widget);
 
 // A read-only text: the value of a control that has no text of its own to edit.
 class ValueText : public QAccessibleTextInterface {

@@ -12,8 +12,6 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include <cstdio>
-
 namespace platform {
 
 namespace {
@@ -45,29 +43,6 @@ void InstallAccessibility()
 {
     static const bool installed = (QAccessible::installFactory(Describe), true);
     (void)installed;
-}
-
-std::string ColorText(int colorValue)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", RedOf(colorValue), GreenOf(colorValue), BlueOf(colorValue));
-    return text;
-}
-
-void ReportValueChanged(QWidget& widget, const std::string& before, const std::string& now)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleTextUpdateEvent event(&widget, 0, Q(before), Q(now));
-    QAccessible::updateAccessibility(&event);
-}
-
-void ReportNameChanged(QWidget& widget)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(&widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 QString ValueText::text(int start, int end) const

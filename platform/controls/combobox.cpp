@@ -2,6 +2,7 @@
 
 #include "buttonface.h"
 #include "container.h"
+#include "controlstyle.h"
 #include "errors.h"
 
 #include <QApplication>
@@ -20,9 +21,6 @@ namespace {
 // the whole item shows: "100000" in a list 65 pixels wide, "15" in one of 41.
 class ListStyle : public QProxyStyle {
 public:
-    // The arrow's area: its glyph and a margin either side.
-    static constexpr int ArrowWidth = 13;
-
     using QProxyStyle::QProxyStyle;
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
@@ -32,7 +30,7 @@ public:
         if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
             return rect;
         const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
-        const int gain = std::max(0, arrow.width() - ArrowWidth);
+        const int gain = std::max(0, arrow.width() - ListArrowWidth);
         const bool arrowOnRight = arrow.center().x() >= option->rect.center().x();
         if (part == SC_ComboBoxArrow)
             return arrowOnRight ? arrow.adjusted(gain, 0, 0, 0) : arrow.adjusted(0, 0, -gain, 0);

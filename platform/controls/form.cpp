@@ -1,6 +1,6 @@
 #include "form.h"
 
-#include "accessibility.h"
+#include "accessiblenotice.h"
 #include "containerwidget.h"
 #include "control.h"
 #include "usercontrol.h"

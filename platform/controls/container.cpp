@@ -1,6 +1,5 @@
 #include "container.h"
 
-#include "accessibility.h"
 #include "containerwidget.h"
 #include "control.h"
 #include "qtinput.h"
@@ -24,7 +23,7 @@ float TwipsPer(ScaleMode mode)
 } // namespace
 
 // Screen readers' descriptions of the controls are in place before the first widget exists.
-Container::Container() { InstallAccessibility(); }
+Container::Container() = default;
 
 Container::~Container() = default;
 

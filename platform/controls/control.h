@@ -1,5 +1,7 @@
 #pragma once
 
+#include "design.h"
+
 #include <QRect>
 
 #include <string>
@@ -7,19 +9,6 @@
 namespace platform {
 
 class Container;
-
-// A control as a form's design describes it. Lengths are in twips, 15 to a pixel.
-struct Design {
-    std::string name;
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int tabIndex = -1; // -1: takes no part in the tab order
-    std::string toolTipText;
-    bool visible = true;
-    bool enabled = true;
-};
 
 // What every control has: a name, a place and size in its container's scale (pixels for every
 // container of this program), visibility, an enabled state, a tab index and a tooltip.

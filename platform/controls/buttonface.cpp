@@ -1,5 +1,6 @@
 #include "buttonface.h"
 
+#include "controlstyle.h"
 #include "picture.h"
 
 #include <QFont>
@@ -19,7 +20,7 @@ QFont ControlFont()
     QFont font(QStringLiteral("Sans Serif"));
 #endif
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
+    font.setPointSizeF(ControlFontPoints);
     return font;
 }
 

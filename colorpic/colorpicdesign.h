@@ -1,0 +1,22 @@
+#pragma once
+
+#include "design.h"
+#include "palette.h"
+
+namespace colorpic::design {
+
+// The picker as designed: its constituent controls in twips, the palette at one pixel a cell.
+//                                    name          left   top   width                                    height                                  tab  tooltip
+inline const platform::Design picStore{"picStore",     3240, 2640, PaletteWidth * platform::TwipsPerPixel, PaletteHeight * platform::TwipsPerPixel, 0, "", true, true};
+inline const platform::Design imgShow{"imgShow",          0,    0, 2295,                                   1575,                                    -1, "Select color", true, true};
+inline const platform::Design shpSelected{"shpSelected", 615, 1935, 240,                                    240,                                     -1, "", true, true};
+
+// How many times the palette is enlarged on the screen, unless its saved properties say otherwise.
+inline constexpr int DefaultSizeFactor = 4;
+
+inline constexpr int BlinkIntervalMs = 50;
+
+// Farther than any two colours are apart: the squared distance of black and white is 3 * 255^2.
+inline constexpr int FartherThanAnyColor = 200000;
+
+} // namespace colorpic::design

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace platform {
+
+// How a control tells a screen reader that what it shows has changed. Cheap when none listens.
+
+// The control's accessible text changed from `before` to `now`, as a value that it shows does.
+void ReportTextChanged(QWidget& widget, const std::string& before, const std::string& now);
+// The widget's accessible name changed, as a window's does with its caption.
+void ReportNameChanged(QWidget& widget);
+
+} // namespace platform
