@@ -78,3 +78,25 @@ start_then_pause() {
     done
     fail "the run did not pause: its title still changes"
 }
+
+# The first part of a user's session, as the end-to-end tests check it: the start-up title and
+# picture, pure red picked from colour one's palette, a run started and paused, and the paused
+# picture against the simulation. COMMAND SHOT TITLE LEFT TOP DOT ONE TWO runs the check.
+first_run_matches() { # COMMAND...
+    [ "$(title)" = "Vemmick 2  Size: $START_GRID" ] || fail "start-up title '$(title)'"
+    wait_pixel $((AREA_LEFT + AREA_WIDTH / 2)) $((AREA_TOP + AREA_HEIGHT / 2)) 8B00AE # colour two
+    click "$PALETTE_ONE_X" "$PALETTE_ONE_Y" # the palette's first cell, pure red: the swatch follows
+    wait_pixel "$SWATCH_ONE_X" "$SWATCH_ONE_Y" FF0000
+    start_then_pause
+    sleep 0.3
+    [ "$(title)" = "$paused" ] || fail "the run went on while paused"
+    shot "$work/run.png"
+    "$@" "$work/run.png" "$paused" "$AREA_LEFT" "$AREA_TOP" 3 FF0000 8B00AE || fail "the window does not match the simulation"
+}
+
+# Pause pressed again goes on with the same grid: the steps grow past those of $paused.
+run_resumes() {
+    click "$PAUSE_X" "$PAUSE_Y"
+    wait_title "^$START_GRID  "
+    [ "$(title | awk '{print $4}')" -gt "$(awk '{print $4}' <<<"$paused")" ] || fail "the run did not resume"
+}

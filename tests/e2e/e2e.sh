@@ -14,27 +14,12 @@ source "$(dirname "$0")/../../scripts/drive.sh"
 app_pid=$!
 find_window
 
-[ "$(title)" = "Vemmick 2  Size: $START_GRID" ] || fail "start-up title '$(title)'"
 # An X11 desktop ties the window to its launcher by its class: the entry says StartupWMClass=vemmick.
 xprop -id "$win" WM_CLASS | grep -q '"vemmick"$' || fail "the window's class is $(xprop -id "$win" WM_CLASS)"
-wait_pixel $((AREA_LEFT + AREA_WIDTH / 2)) $((AREA_TOP + AREA_HEIGHT / 2)) 8B00AE # the drawing area starts in colour two
-
-# Pick pure red, the palette's first cell, in the colour-one picker: the swatch follows.
-click "$PALETTE_ONE_X" "$PALETTE_ONE_Y"
-wait_pixel "$SWATCH_ONE_X" "$SWATCH_ONE_Y" FF0000
-
-start_then_pause
-sleep 0.3
-[ "$(title)" = "$paused" ] || fail "the run went on while paused"
-shot "$work/run.png"
-"$check" "$work/run.png" "$paused" "$AREA_LEFT" "$AREA_TOP" 3 FF0000 8B00AE || fail "the window does not match the simulation"
+first_run_matches "$check"
 
 xdotool windowsize "$win" 400 300
 wait_title "^Vemmick 2  Size: $(grid_of 400 300)\$"
 
-click "$PAUSE_X" "$PAUSE_Y" # resume
-wait_title "^$START_GRID  "
-steps_then=$(echo "$paused" | awk '{print $4}')
-steps_now=$(title | awk '{print $4}')
-[ "$steps_now" -gt "$steps_then" ] || fail "the run did not resume"
+run_resumes
 echo "1 passed, 0 failed"
