@@ -62,10 +62,12 @@ wait_pixel() { # X Y RRGGBB
     fail "the pixel at $1,$2 is $(pixel "$1" "$2"), not $3"
 }
 
-# Start, a few cycles, then Pause: leaves the run frozen and its title in $paused.
-start_then_pause() {
+# Start, its first cycle (and SECONDS more), then Pause: leaves the run frozen and its title in
+# $paused.
+start_then_pause() { # [SECONDS]
     click "$START_X" "$START_Y"
     wait_title 'Steps'
+    sleep "${1:-0}"
     click "$PAUSE_X" "$PAUSE_Y"
     local before=""
     paused=$(title)

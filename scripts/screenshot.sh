@@ -12,9 +12,6 @@ source scripts/drive.sh
 "$vemmick" 2>/dev/null &
 app_pid=$!
 find_window
-click "$START_X" "$START_Y"
-wait_title 'Steps'
-sleep 2 # a few seconds of the run
-click "$PAUSE_X" "$PAUSE_Y"
+start_then_pause 2 # a few seconds of the run
 shot "$out"
 echo "wrote $out: $(xdotool getwindowname "$win")"

@@ -30,8 +30,10 @@ grep -qx 'Name=Vemmick 2' "$work/prefix/usr/share/applications/$id.desktop" || f
 grep -qx 'StartupWMClass=vemmick' "$work/prefix/usr/share/applications/$id.desktop" || fail "desktop entry's window class"
 appstreamcli validate --no-net "$work/prefix/usr/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" 2>&1 \
     || fail "appstreamcli: $(cat "$work/appstream.log")"
-grep -q '<release version="2.0.0" date="2026-12-08">' "$work/prefix/usr/share/metainfo/$id.metainfo.xml" \
-    || fail "the AppStream data lacks the releases of the changelog"
+grep -E '^[0-9]+\.[0-9]+\.[0-9]+ \(' "$(dirname "$0")/../../CHANGELOG" | tr -d '()' | while read -r release date; do
+    grep -q "<release version=\"$release\" date=\"$date\">" "$work/prefix/usr/share/metainfo/$id.metainfo.xml" \
+        || fail "the AppStream data lacks release $release of the changelog"
+done
 
 (cd "$build" && cpack -G DEB -B "$work/pkg" >/dev/null) || fail "cpack"
 deb=$(ls "$work"/pkg/vemmick_*.deb)
