@@ -138,9 +138,15 @@ bool Application::DisplayAvailable()
 #endif
 }
 
+void Application::UseWholeScaleFactors()
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+}
+
 Application::Application(int& argc, char** argv, const About& about)
 {
     Introduce(about);
+    UseWholeScaleFactors();
     StartupMessages::program = about.name;
     StartupMessages::next = qInstallMessageHandler(StartupMessages::Handle);
     app_ = std::make_unique<QApplication>(argc, argv);

@@ -1,4 +1,7 @@
+#include "application.h"
+
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -7,7 +10,12 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt keeps its runtime files in a private folder, which a bare test environment lacks.
+    const QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
+    platform::Application::UseWholeScaleFactors(); // as the program draws
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

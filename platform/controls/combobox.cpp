@@ -1,6 +1,5 @@
 #include "combobox.h"
 
-#include "buttonface.h"
 #include "container.h"
 #include "controlstyle.h"
 #include "errors.h"

@@ -22,7 +22,6 @@ float TwipsPer(ScaleMode mode)
 
 } // namespace
 
-// Screen readers' descriptions of the controls are in place before the first widget exists.
 Container::Container() = default;
 
 Container::~Container() = default;
@@ -69,7 +68,10 @@ WindowlessControl* Container::windowlessAt(QPoint pixel) const
 
 void Container::routeMouse(QMouseEvent& event)
 {
-    const QPointF position = event.position();
+    // The pixel under the pointer finds the control; the control gets the position itself. On a
+    // scaled display that position has a fraction, which Qt keeps in the window's coordinates
+    // only: a child widget's own position comes rounded to the nearest pixel.
+    const QPointF position = event.scenePosition() - QPointF(widget_->mapTo(widget_->window(), QPoint(0, 0)));
     const QPoint pixel(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
     const int shift = ShiftOf(event.modifiers());
     switch (event.type()) {
@@ -80,13 +82,13 @@ void Container::routeMouse(QMouseEvent& event)
         if (!target || !target->Enabled())
             return;
         captured_ = target;
-        target->mouseEvent(WindowlessControl::MouseAction::Down, ButtonsOf(event.button()), shift, pixel);
+        target->mouseEvent(WindowlessControl::MouseAction::Down, ButtonsOf(event.button()), shift, position);
         break;
     }
     case QEvent::MouseMove: {
         WindowlessControl* target = captured_ ? captured_ : windowlessAt(pixel);
         if (target && target->Enabled())
-            target->mouseEvent(WindowlessControl::MouseAction::Move, ButtonsOf(event.buttons()), shift, pixel);
+            target->mouseEvent(WindowlessControl::MouseAction::Move, ButtonsOf(event.buttons()), shift, position);
         break;
     }
     case QEvent::MouseButtonRelease: {
@@ -94,7 +96,7 @@ void Container::routeMouse(QMouseEvent& event)
         if (event.buttons() == Qt::NoButton)
             captured_ = nullptr;
         if (target && target->Enabled())
-            target->mouseEvent(WindowlessControl::MouseAction::Up, ButtonsOf(event.button()), shift, pixel);
+            target->mouseEvent(WindowlessControl::MouseAction::Up, ButtonsOf(event.button()), shift, position);
         break;
     }
     default:

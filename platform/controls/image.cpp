@@ -40,11 +40,11 @@ void Image::paint(QImage& canvas, QPoint origin) const
         ForEachOutlinePixel(canvas, origin, outer, [](std::uint32_t& pixel) { pixel = 0xFF000000U; });
 }
 
-void Image::mouseEvent(MouseAction action, int buttons, int shift, QPoint pixel)
+void Image::mouseEvent(MouseAction action, int buttons, int shift, QPointF position)
 {
-    const auto twips = [this](int pixels) { return Parent().ScaleX(static_cast<float>(pixels), ScaleMode::Pixels, ScaleMode::Twips); };
-    const float x = twips(pixel.x() - pixelRect().left());
-    const float y = twips(pixel.y() - pixelRect().top());
+    const auto twips = [this](double pixels) { return Parent().ScaleX(static_cast<float>(pixels), ScaleMode::Pixels, ScaleMode::Twips); };
+    const float x = twips(position.x() - pixelRect().left());
+    const float y = twips(position.y() - pixelRect().top());
     switch (action) {
     case MouseAction::Down:
         MouseDown(buttons, shift, x, y);

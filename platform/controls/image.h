@@ -8,7 +8,8 @@ namespace platform {
 
 // Shows a picture stretched over its interior, each source pixel an exact block of whole pixels
 // (no smoothing), inside an optional flat one-pixel border. Reports the mouse with positions in
-// twips from its outer top-left corner, border included.
+// twips from its outer top-left corner, border included, unrounded: on a scaled display a pixel of
+// the image is several device pixels, and each of them reports its own position.
 class Image : public WindowlessControl {
 public:
     enum BorderStyle { BorderNone = 0, BorderFixedSingle = 1 };
@@ -25,7 +26,7 @@ public:
 
     void paint(QImage& canvas, QPoint origin) const override;
     bool takesMouse() const override { return true; }
-    void mouseEvent(MouseAction action, int buttons, int shift, QPoint pixel) override;
+    void mouseEvent(MouseAction action, int buttons, int shift, QPointF position) override;
 
 private:
     platform::Picture picture_;

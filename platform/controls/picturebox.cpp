@@ -29,8 +29,14 @@ protected:
         const int border = owner_.borderWidth();
         if (border > 0) {
             // The border shows the focus in the style's highlight colour, and the image stays as drawn.
-            painter.setPen(hasFocus() ? palette().color(QPalette::Highlight) : QColor(Qt::black));
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+            // Four filled strips: whole pixels at any display scale, where a pen's line may
+            // straddle two of them.
+            const QColor color = hasFocus() ? palette().color(QPalette::Highlight) : QColor(Qt::black);
+            const QRect r = rect();
+            painter.fillRect(QRect(0, 0, r.width(), border), color);
+            painter.fillRect(QRect(0, r.height() - border, r.width(), border), color);
+            painter.fillRect(QRect(0, border, border, r.height() - 2 * border), color);
+            painter.fillRect(QRect(r.width() - border, border, border, r.height() - 2 * border), color);
         }
         // Only the asked-for part of the image: after a cycle, the tiles its dots changed.
         const Surface& surface = owner_.surface();

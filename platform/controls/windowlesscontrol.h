@@ -18,8 +18,9 @@ public:
     // pixel (0, 0) is container pixel origin. Nothing is drawn outside the canvas.
     virtual void paint(QImage& canvas, QPoint origin) const = 0;
     virtual bool takesMouse() const { return false; }
-    // pixel is in the container's pixels; buttons and shift as in keycodes.h.
-    virtual void mouseEvent(MouseAction /*action*/, int /*buttons*/, int /*shift*/, QPoint /*pixel*/) {}
+    // position is in the container's pixels, with the fraction that a display scale gives it;
+    // buttons and shift as in keycodes.h.
+    virtual void mouseEvent(MouseAction /*action*/, int /*buttons*/, int /*shift*/, QPointF /*position*/) {}
 
 protected:
     using Control::Control;

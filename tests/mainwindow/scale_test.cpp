@@ -1,0 +1,131 @@
+// The window on a scaled desktop (this binary runs once at each of several scales): everything it
+// shows is checked at device resolution, where a scaled pixel is a square of device pixels.
+#include "form1fixture.h"
+#include "pictures.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include <cmath>
+
+using namespace testing_form1;
+
+namespace {
+
+class ScaledForm1 : public Form1Test {
+protected:
+    void SetUp() override
+    {
+        Form1Test::SetUp();
+        const qreal ratio = form.widget().devicePixelRatioF();
+        ASSERT_EQ(ratio, std::round(ratio)) << "a desktop at " << form.widget().screen()->logicalDotsPerInch()
+                                            << " dpi draws at a whole factor";
+        dpr = static_cast<int>(ratio);
+    }
+
+    // A button of the pointer at device pixel (x, y) of the window, as the platform reports it:
+    // the position in the window's own pixels, with the fraction that the scale gives it.
+    void PressAndRelease(int x, int y)
+    {
+        const QPointF at(static_cast<double>(x) / dpr, static_cast<double>(y) / dpr);
+        const QPointF global = window()->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window(), &press);
+        QCoreApplication::sendEvent(window(), &release);
+    }
+
+    int dpr = 1;
+};
+
+TEST_F(ScaledForm1, EveryDevicePixelOfAPaletteCellPicksThatCell)
+{
+    const QImage palette = form.cpOne.store().Picture().image();
+    const std::pair<int, int> cells[] = {{0, 0}, {3, 0}, {4, 0}, {8, 0}, {20, 2}, {47, 17}, {48, 18}};
+    for (const auto& [column, row] : cells) {
+        const QPoint cell = PaletteCell(mainwindow::design::cpOne, column, row);
+        for (int dy = 0; dy < dpr; ++dy)
+            for (int dx = 0; dx < dpr; ++dx) {
+                PressAndRelease(cell.x() * dpr + dx, cell.y() * dpr + dy);
+                ASSERT_EQ(form.cpOne.selectedColumn(), column) << "device pixel " << dx << "," << dy << " of cell " << column << "," << row;
+                ASSERT_EQ(form.cpOne.selectedRow(), row) << "device pixel " << dx << "," << dy << " of cell " << column << "," << row;
+                ASSERT_EQ(form.cpOne.RGBColor(), platform::FromPixel(palette.pixel(column, row)));
+            }
+    }
+}
+
+class ScaledDots : public ScaledForm1, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ScaledDots, DotsAreEqualSquaresOfDevicePixelsInsideAnUntouchedBorder)
+{
+    ResizeTo(457, 24 + 337); // a drawing area 455 by 335 inside
+    Pick(form.cboDotSize, std::to_string(GetParam()));
+    Pick(form.cboSteps, "10000");
+    Click(form.cmdStart);
+    for (int cycle = 0; cycle < 3; ++cycle)
+        form.Timer_Timer();
+    const sim::AntWorld reference = Reference(form, 30000);
+    const QImage screen = form.picDest.widget().grab().toImage();
+    const int width = static_cast<int>(form.picDest.Width()) * dpr;
+    const int height = static_cast<int>(form.picDest.Height()) * dpr;
+    ASSERT_EQ(screen.size(), QSize(width, height));
+    const int dot = form.dotSize() * dpr;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const ColorValue seen = platform::FromPixel(screen.pixel(x, y));
+            if (x < dpr || y < dpr || x >= width - dpr || y >= height - dpr) {
+                ASSERT_EQ(seen, RGB(0, 0, 0)) << "border pixel " << x << "," << y;
+                continue;
+            }
+            const int cx = (x - dpr) / dot + 1;
+            const int cy = (y - dpr) / dot + 1;
+            const bool inGrid = cx <= reference.gridWidth() && cy <= reference.gridHeight();
+            ASSERT_EQ(seen, inGrid && reference.cell(cx, cy) ? SpringGreen : Purple) << "device pixel " << x << "," << y;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, ScaledDots, ::testing::Values(1, 3));
+
+// The picture of a button on the screen: each of its pixels a dpr-square of device pixels, none
+// smoothed into the face around it.
+void ExpectCrispPicture(const platform::WindowedControl& button, const platform::Picture& picture, ColorValue ink, int dpr)
+{
+    int inked = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            inked += picture.Pixel(x, y) == ink;
+    const QImage face = button.widget().grab().toImage();
+    QRect drawn;
+    int seen = 0;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            if (platform::FromPixel(face.pixel(x, y)) == ink) {
+                ++seen;
+                drawn |= QRect(x, y, 1, 1);
+            }
+    EXPECT_EQ(seen, inked * dpr * dpr) << button.Name();
+    EXPECT_EQ(drawn.width() % dpr, 0) << button.Name();
+    EXPECT_EQ(drawn.height() % dpr, 0) << button.Name();
+    // Every inked device pixel lies in a whole square of ink, on the grid of the picture's pixels.
+    for (int y = drawn.top(); y <= drawn.bottom(); ++y)
+        for (int x = drawn.left(); x <= drawn.right(); ++x) {
+            if (platform::FromPixel(face.pixel(x, y)) != ink)
+                continue;
+            const int left = x - (x - drawn.left()) % dpr;
+            const int top = y - (y - drawn.top()) % dpr;
+            for (int by = top; by < top + dpr; ++by)
+                for (int bx = left; bx < left + dpr; ++bx)
+                    ASSERT_EQ(platform::FromPixel(face.pixel(bx, by)), ink) << button.Name() << " device pixel " << bx << "," << by;
+        }
+}
+
+TEST_F(ScaledForm1, ThePicturesAreCrisp)
+{
+    Click(form.cmdStart); // Pause, usable now, shows its picture in full colour
+    ExpectCrispPicture(form.cmdStart, mainwindow::StartPicture(), RGB(0, 128, 0), dpr);
+    ExpectCrispPicture(form.cmdStop, mainwindow::StopPicture(), RGB(128, 0, 0), dpr);
+    ExpectCrispPicture(form.chkPause, mainwindow::PausePicture(), RGB(0, 0, 128), dpr);
+}
+
+} // namespace
