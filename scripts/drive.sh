@@ -5,17 +5,23 @@
 # VEMMICK_DESIGN_POINTS: the design-points.sh that the build writes from the design table.
 source "${VEMMICK_DESIGN_POINTS:?must name the design-points.sh of the build}"
 
-# Window-relative points: button centres, the first cell of colour one's palette, a pixel of
-# colour one's swatch, the drawing area's first inner pixel; the area's inner size; the grid that
-# the start-up dot size of 3 makes of it.
-CLEAR_X=$((cmdClear_LEFT + cmdClear_WIDTH / 2)) CLEAR_Y=$((cmdClear_TOP + cmdClear_HEIGHT / 2))
-START_X=$((cmdStart_LEFT + cmdStart_WIDTH / 2)) START_Y=$((cmdStart_TOP + cmdStart_HEIGHT / 2))
-PAUSE_X=$((chkPause_LEFT + chkPause_WIDTH / 2)) PAUSE_Y=$((chkPause_TOP + chkPause_HEIGHT / 2))
-PALETTE_ONE_X=$((cpOne_LEFT + 1)) PALETTE_ONE_Y=$((cpOne_TOP + 1))
-SWATCH_ONE_X=$((picSrc1_LEFT + 2)) SWATCH_ONE_Y=$((picSrc1_TOP + picSrc1_HEIGHT / 2))
-AREA_LEFT=$((picDest_LEFT + 1)) AREA_TOP=$((picDest_TOP + 1))
-AREA_WIDTH=$((FORM_WIDTH - 2)) AREA_HEIGHT=$((FORM_HEIGHT - picDest_TOP - 2))
-# The grid at dot size 3 of a window whose inner size is W by H, and the one at the design size.
+# The display's scale, a whole factor: a pixel of the design is SCALE x SCALE device pixels, and
+# every point below is in device pixels of the window.
+SCALE=${VEMMICK_SCALE:-1}
+
+# Window-relative points: button centres, the lower-right device pixel of the first cell of
+# colour one's palette, a pixel of colour one's swatch, the drawing area's first inner pixel; the
+# area's inner size; the dot at the start-up size of 3; the grid that it makes of the area.
+CLEAR_X=$(((cmdClear_LEFT + cmdClear_WIDTH / 2) * SCALE)) CLEAR_Y=$(((cmdClear_TOP + cmdClear_HEIGHT / 2) * SCALE))
+START_X=$(((cmdStart_LEFT + cmdStart_WIDTH / 2) * SCALE)) START_Y=$(((cmdStart_TOP + cmdStart_HEIGHT / 2) * SCALE))
+PAUSE_X=$(((chkPause_LEFT + chkPause_WIDTH / 2) * SCALE)) PAUSE_Y=$(((chkPause_TOP + chkPause_HEIGHT / 2) * SCALE))
+PALETTE_ONE_X=$(((cpOne_LEFT + 2) * SCALE - 1)) PALETTE_ONE_Y=$(((cpOne_TOP + 2) * SCALE - 1))
+SWATCH_ONE_X=$(((picSrc1_LEFT + 2) * SCALE)) SWATCH_ONE_Y=$(((picSrc1_TOP + picSrc1_HEIGHT / 2) * SCALE))
+AREA_LEFT=$(((picDest_LEFT + 1) * SCALE)) AREA_TOP=$(((picDest_TOP + 1) * SCALE))
+AREA_WIDTH=$(((FORM_WIDTH - 2) * SCALE)) AREA_HEIGHT=$(((FORM_HEIGHT - picDest_TOP - 2) * SCALE))
+DOT=$((3 * SCALE))
+# The grid at dot size 3 of a window whose inner size is W by H design pixels, and the one at the
+# design size.
 grid_of() { echo "$((($1 - 2) / 3)) x $((($2 - picDest_TOP - 2) / 3))"; }
 START_GRID=$(grid_of "$FORM_WIDTH" "$FORM_HEIGHT")
 
@@ -93,7 +99,7 @@ first_run_matches() { # COMMAND...
     sleep 0.3
     [ "$(title)" = "$paused" ] || fail "the run went on while paused"
     shot "$work/run.png"
-    "$@" "$work/run.png" "$paused" "$AREA_LEFT" "$AREA_TOP" 3 FF0000 8B00AE || fail "the window does not match the simulation"
+    "$@" "$work/run.png" "$paused" "$AREA_LEFT" "$AREA_TOP" "$DOT" FF0000 8B00AE || fail "the window does not match the simulation"
 }
 
 # Pause pressed again goes on with the same grid: the steps grow past those of $paused.
