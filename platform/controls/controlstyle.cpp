@@ -2,14 +2,48 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace platform {
 
+namespace {
+
+// The family itself, drawn in its own face: not a name that the system maps to another face.
+bool Draws(const QString& family)
+{
+    QFont font(family);
+    font.setPointSizeF(ControlFontPoints);
+    return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 QFont ControlFont()
 {
-    // The face the platform gives its own dialogs: a family named here could be missing, and
-    // what stands in for it may be a serif face (Windows has no "Sans Serif").
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+#ifdef Q_OS_WIN
+    // The face Windows sets its dialogs' text in (Segoe UI), else the sans-serif faces that
+    // Windows and Wine ship. Qt's general font there is "MS Shell Dlg 2", a name that a font
+    // substitution resolves; where it does not, as in a bare Wine, what stands in is a serif face.
+    QStringList candidates;
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
+        candidates << QString::fromWCharArray(metrics.lfMessageFont.lfFaceName);
+    candidates << QStringLiteral("Segoe UI") << QStringLiteral("Tahoma") << QStringLiteral("Arial")
+               << QStringLiteral("DejaVu Sans") << QStringLiteral("Liberation Sans");
+    for (const QString& family : candidates)
+        if (Draws(family)) {
+            font = QFont(family);
+            break;
+        }
+#endif
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(ControlFontPoints);
     return font;
 }

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The Windows program from its unpacked zip, under Wine in a private Xvfb, driven with real X input
 # as the Linux end-to-end test drives the Linux one: the command line, the start-up title, a
-# palette click, Start and Pause against the simulation, a resize and the title that follows it.
-#   e2e_wine.sh RELEASE.zip E2E_CHECK.exe     (WINEPREFIX: a prefix made for this run)
+# palette click, Start and Pause against the simulation, a resize and the title that follows it;
+# the face of the lists' text.
+#   e2e_wine.sh RELEASE.zip E2E_CHECK.exe FACE_CHECK.exe     (WINEPREFIX: a prefix made for this run)
 set -euo pipefail
 zip=$1
 check=$2
+face_check=$3
 here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$here/../../scripts/xvfb-session.sh"
@@ -36,6 +38,14 @@ wait "$help_pid" || fail "--help ends with status $?"
 "$here/wine-run.sh" "$exe" >"$work/vemmick.log" 2>&1 & # app_pid: the program's own process
 app_pid=$!
 find_window 30
+
+# The lists show their text in the interface face of Windows, not in a serif stand-in: the steps
+# list's "1000", in the part of the list left of its arrow, against the faces drawn by the check.
+shot "$work/start.png"
+VEMMICK_WINE_DLLS=$check_dlls QT_QPA_PLATFORM_PLUGIN_PATH="$(winepath -w "$(dirname "$exe")/platforms" 2>/dev/null)" \
+    run "$face_check" "$(winepath -w "$work/start.png" 2>/dev/null)" $((cboSteps_LEFT + 2)) $((cboSteps_TOP + 2)) \
+    $((cboSteps_WIDTH - 16)) $((cboSteps_HEIGHT - 4)) 1000 || fail "the lists' text is not in the interface face"
+
 # The check runs under Wine too, and reads the shot by its Windows path.
 check_under_wine() { VEMMICK_WINE_DLLS=$check_dlls run "$check" "$(winepath -w "$1" 2>/dev/null)" "${@:2}"; }
 first_run_matches check_under_wine

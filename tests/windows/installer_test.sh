@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The Windows installer under Wine: its icon and version; a silent install into the 64-bit
+# The Windows installer under Wine: its icon and version; the foot of the installer's and the
+# uninstaller's pages, which names the program and its version; a silent install into the 64-bit
 # Program Files with a Start-menu shortcut and an Add/Remove Programs entry; the installed program
 # shows its window; a silent uninstall leaves no file, shortcut or key behind.
-#   installer_test.sh SETUP.exe VERSION     (WINEPREFIX: a prefix made for this run)
+#   installer_test.sh SETUP.exe VERSION WINTEXT.exe     (WINEPREFIX: a prefix made for this run)
 set -euo pipefail
-setup=$1 version=$2
+setup=$1 version=$2 wintext=$3
 here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$here/../../scripts/xvfb-session.sh"
@@ -23,12 +24,25 @@ carries_icon_and_version() { # EXE
 }
 carries_icon_and_version "$setup"
 
+# A page shown and closed again: its foot names the program and its version, not the tool.
+foot_names_program() { # TITLE-PREFIX EXE
+    "$here/wine-run.sh" "$2" >/dev/null 2>&1 &
+    local texts
+    texts=$(run "$wintext" "$1" | tr -d '\r') || fail "no window '$1' appeared"
+    grep -qxF "Vemmick 2 $version" <<<"$texts" || fail "the page of '$1' does not name Vemmick 2 $version: $texts"
+    ! grep -q 'Nullsoft' <<<"$texts" || fail "the page of '$1' names the installer's maker: $texts"
+    wait $! || true
+    WINEDEBUG=-all wineserver -w
+}
+foot_names_program "Vemmick 2 Setup" "$setup"
+
 run "$setup" /S || fail "the silent install ends with status $?"
 for f in vemmick.exe Qt6Core.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt uninstall.exe; do
     [ -f "$dir/$f" ] || fail "the install lacks $f"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 carries_icon_and_version "$dir/uninstall.exe"
+foot_names_program "Vemmick 2 Uninstall" 'C:\Program Files\Vemmick 2\uninstall.exe'
 entry=$(run reg query "$key" | tr -d '\r')
 for value in "DisplayName REG_SZ Vemmick 2" "DisplayVersion REG_SZ $version" "Publisher REG_SZ The Vemmick developers" \
              'DisplayIcon REG_SZ C:\Program Files\Vemmick 2\vemmick.exe,0' \

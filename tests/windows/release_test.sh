@@ -36,6 +36,11 @@ for f in platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt LICENS
 done
 grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' "$folder/LICENSE-Qt-LGPL-3.0.txt" || fail "Qt's licence text is not the LGPL"
 grep -q 'download.qt.io' "$folder/README.txt" || fail "README.txt does not say where Qt's source is"
+# As Notepad shows it: every line ends in CR LF, and the title's underline is as long as the title.
+[ "$(grep -c $'\r$' "$folder/README.txt")" -eq "$(wc -l <"$folder/README.txt")" ] || fail "README.txt has lines without CR LF"
+readme_title=$(sed -n '1s/\r$//p' "$folder/README.txt")
+readme_rule=$(sed -n '2s/\r$//p' "$folder/README.txt")
+[[ "$readme_rule" =~ ^=+$ && ${#readme_rule} -eq ${#readme_title} ]] || fail "README.txt's title '$readme_title' is underlined with '$readme_rule'"
 
 resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc)
 icon=$(sed -n '/RT_GROUP_ICON/,/^END/p' <<<"$resources" | grep -oE '^ *"\\[0-7]{3}' | tr -d ' "' | tr '\n' ' ')
