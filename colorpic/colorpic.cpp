@@ -17,8 +17,8 @@ using platform::ScaleMode;
 
 ColorPic::ColorPic(platform::Container& host, const Design& design)
     : UserControl(host, design)
-    , picStore(*this, colorpic::design::picStore, RGB(255, 255, 255), platform::PictureBox::BorderNone)
-    , imgShow(*this, colorpic::design::imgShow, platform::Image::BorderFixedSingle)
+    , picStore(*this, colorpic::design::picStore, RGB(255, 255, 255), platform::BorderNone)
+    , imgShow(*this, colorpic::design::imgShow, platform::BorderFixedSingle)
     , shpSelected(*this, colorpic::design::shpSelected, RGB(0, 0, 0), platform::Shape::DrawCopyPen)
     , Timer1(false, colorpic::design::BlinkIntervalMs)
 {

@@ -6,6 +6,9 @@
 namespace colorpic::design {
 
 // The picker as designed: its constituent controls in twips, the palette at one pixel a cell.
+// picStore lies below and right of the picker's own area on purpose, where it never shows: it is
+// the palette's colour store, read with Point, and the picker's keyboard focus, while the user
+// sees and points at the enlarged copy, imgShow.
 //                                    name          left   top   width                                    height                                  tab  tooltip
 inline const platform::Design picStore{"picStore",     3240, 2640, PaletteWidth * platform::TwipsPerPixel, PaletteHeight * platform::TwipsPerPixel, 0, "", true, true};
 inline const platform::Design imgShow{"imgShow",          0,    0, 2295,                                   1575,                                    -1, "Select color", true, true};

@@ -48,11 +48,11 @@ Form1::Form1()
     , cboDotSize(*this, design::cboDotSize)
     , cpOne(*this, design::cpOne)
     , cpTwo(*this, design::cpTwo)
-    , picDest(*this, design::picDest, design::DestBackColor, PictureBox::BorderFixedSingle)
+    , picDest(*this, design::picDest, design::DestBackColor, platform::BorderFixedSingle)
     , Timer(false, design::TimerInterval)
 {
-    picSrc.Load(1, *this, design::picSrc1, design::StartColorOne, PictureBox::BorderFixedSingle);
-    picSrc.Load(0, *this, design::picSrc0, design::StartColorTwo, PictureBox::BorderFixedSingle);
+    picSrc.Load(1, *this, design::picSrc1, design::StartColorOne, platform::BorderFixedSingle);
+    picSrc.Load(0, *this, design::picSrc0, design::StartColorTwo, platform::BorderFixedSingle);
     picDest.setAccessibleName("Drawing area");
     cpOne.CreateFromText(design::cpOneSaved);
     cpTwo.CreateFromText(design::cpTwoSaved);

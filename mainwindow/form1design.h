@@ -4,6 +4,7 @@
 #include "design.h"
 
 #include <array>
+#include <utility>
 
 namespace mainwindow::design {
 
@@ -26,6 +27,12 @@ inline const platform::Design cpTwo{"cpTwo",          6240,   0,  765, RowHeight
 inline const platform::Design picDest{"picDest",         0, 360, 6855,      5055,  9, ""};
 inline const platform::Design picSrc1{"picSrc",       4920,   0,  255, RowHeight, 10, "Color one"};
 inline const platform::Design picSrc0{"picSrc",       6000,   0,  255, RowHeight, 11, "Color two"};
+
+// Every control of the table, by its name here, for the scripts that find them on the screen.
+inline const std::array<std::pair<const char*, const platform::Design*>, 12> Controls{{
+    {"cmdClear", &cmdClear}, {"cmdStart", &cmdStart}, {"cmdStop", &cmdStop}, {"chkPause", &chkPause},
+    {"cboInterval", &cboInterval}, {"cboSteps", &cboSteps}, {"cboDotSize", &cboDotSize}, {"cpOne", &cpOne},
+    {"cpTwo", &cpTwo}, {"picDest", &picDest}, {"picSrc1", &picSrc1}, {"picSrc0", &picSrc0}}};
 
 // The pickers' saved properties.
 inline constexpr const char* cpOneSaved = "SizeFactor = 1\n";

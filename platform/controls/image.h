@@ -1,5 +1,6 @@
 #pragma once
 
+#include "borderstyle.h"
 #include "event.h"
 #include "picture.h"
 #include "windowlesscontrol.h"
@@ -12,8 +13,6 @@ namespace platform {
 // the image is several device pixels, and each of them reports its own position.
 class Image : public WindowlessControl {
 public:
-    enum BorderStyle { BorderNone = 0, BorderFixedSingle = 1 };
-
     Image(Container& parent, const Design& design, BorderStyle border);
 
     const platform::Picture& Picture() const { return picture_; }

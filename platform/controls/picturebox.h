@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colorvalue.h"
+#include "borderstyle.h"
 #include "event.h"
 #include "picture.h"
 #include "surface.h"
@@ -12,8 +13,6 @@ namespace platform {
 // on the screen. Measures in pixels; its inner size excludes the optional one-pixel border.
 class PictureBox : public WindowedControl {
 public:
-    enum BorderStyle { BorderNone = 0, BorderFixedSingle = 1 };
-
     PictureBox(Container& parent, const Design& design, ColorValue backColor, BorderStyle border);
 
     ColorValue BackColor() const { return backColor_; }

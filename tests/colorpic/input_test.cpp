@@ -30,7 +30,7 @@ protected:
     ColorPic cp{form, platform::Design{"cp", platform::Twips(kLeft), platform::Twips(kTop), 765, 315, 1, "Select color one", true, true}};
     // Takes the focus when the window comes up.
     platform::PictureBox other{form, platform::Design{"other", platform::Twips(650), 0, 300, 300, 0, "", true, true}, 0,
-                               platform::PictureBox::BorderNone};
+                               platform::BorderNone};
     int changes = 0;
     std::vector<ColorValue> reported;
 

@@ -39,8 +39,8 @@ Picture Solid(int width, int height, ColorValue color)
 TEST(PictureBoxControl, KeepsWhatIsDrawnUntilClsAndShowsItOnRefresh)
 {
     Form form("test", platform::Twips(200), platform::Twips(100));
-    PictureBox box(form, At("picDest", 0, 0, 52, 32), RGB(10, 20, 30), PictureBox::BorderFixedSingle);
-    PictureBox swatch(form, At("picSrc", 60, 0, 17, 21), RGB(200, 100, 0), PictureBox::BorderFixedSingle);
+    PictureBox box(form, At("picDest", 0, 0, 52, 32), RGB(10, 20, 30), platform::BorderFixedSingle);
+    PictureBox swatch(form, At("picSrc", 60, 0, 17, 21), RGB(200, 100, 0), platform::BorderFixedSingle);
     form.Show();
     EXPECT_EQ(box.ScaleWidth(), 50);
     EXPECT_EQ(box.ScaleHeight(), 30);
@@ -74,8 +74,8 @@ struct PaintLog : QObject {
 TEST(PictureBoxControl, RefreshShowsTheTilesThatChangedAndClsShowsEverything)
 {
     Form form("test", platform::Twips(500), platform::Twips(400));
-    PictureBox box(form, At("picDest", 0, 0, 402, 302), RGB(10, 20, 30), PictureBox::BorderFixedSingle);
-    PictureBox swatch(form, At("picSrc", 450, 0, 17, 21), RGB(200, 100, 0), PictureBox::BorderFixedSingle);
+    PictureBox box(form, At("picDest", 0, 0, 402, 302), RGB(10, 20, 30), platform::BorderFixedSingle);
+    PictureBox swatch(form, At("picSrc", 450, 0, 17, 21), RGB(200, 100, 0), platform::BorderFixedSingle);
     form.Show();
     QCoreApplication::processEvents();
     box.Refresh();
@@ -109,8 +109,8 @@ TEST(PictureBoxControl, RefreshShowsTheTilesThatChangedAndClsShowsEverything)
 TEST(PictureBoxControl, ResizingKeepsTheDrawingAndRejectsNegativeSizes)
 {
     Form form("test", platform::Twips(200), platform::Twips(100));
-    PictureBox box(form, At("picDest", 0, 0, 22, 22), RGB(0, 0, 0), PictureBox::BorderFixedSingle);
-    PictureBox swatch(form, At("picSrc", 60, 0, 17, 21), RGB(0, 255, 0), PictureBox::BorderNone);
+    PictureBox box(form, At("picDest", 0, 0, 22, 22), RGB(0, 0, 0), platform::BorderFixedSingle);
+    PictureBox swatch(form, At("picSrc", 60, 0, 17, 21), RGB(0, 255, 0), platform::BorderNone);
     BitBlt(box.hDC(), 8, 5, 5, 5, swatch.hDC(), 0, 0, SRCCOPY);
     box.Move(0, 24, 42, 12);
     EXPECT_EQ(box.Point(10, 9), RGB(0, 255, 0));
@@ -126,7 +126,7 @@ TEST(PictureBoxControl, ResizingKeepsTheDrawingAndRejectsNegativeSizes)
 TEST(PictureBoxControl, ShowsItsPictureAndTakesKeysAndFocus)
 {
     Form form("test", platform::Twips(200), platform::Twips(100));
-    PictureBox box(form, At("picStore", 10, 10, 3, 2, 0), RGB(0, 0, 0), PictureBox::BorderNone);
+    PictureBox box(form, At("picStore", 10, 10, 3, 2, 0), RGB(0, 0, 0), platform::BorderNone);
     box.setPicture(Picture::FromPixels(3, 2, {1, 2, 3, 4, 5, RGB(255, 255, 255)}));
     EXPECT_EQ(box.Point(2, 1), RGB(255, 255, 255));
     box.Cls();
@@ -236,7 +236,7 @@ TEST(TimerControl, TicksOnlyWhileEnabled)
 
 struct Windowless : ::testing::Test {
     Form form{"test", platform::Twips(120), platform::Twips(60)};
-    Image image{form, At("imgShow", 0, 0, 0, 0), Image::BorderFixedSingle};
+    Image image{form, At("imgShow", 0, 0, 0, 0), platform::BorderFixedSingle};
     Shape frame{form, At("shpSelected", 0, 0, 4, 4), RGB(0, 0, 0), Shape::DrawCopyPen};
     void SetUp() override
     {

@@ -19,7 +19,7 @@ namespace {
 class Probe : public UserControl {
 public:
     Probe(Container& host, const Design& design, std::vector<std::string>& log)
-        : UserControl(host, design), log_(log), store_(*this, Design{"picStore", 3240, 2640, platform::Twips(49), platform::Twips(19), 0, ""}, 0, PictureBox::BorderNone)
+        : UserControl(host, design), log_(log), store_(*this, Design{"picStore", 3240, 2640, platform::Twips(49), platform::Twips(19), 0, ""}, 0, platform::BorderNone)
     {
         setFocusChild(store_);
         store_.GotFocus = [this] { log_.push_back("GotFocus"); };
@@ -108,7 +108,7 @@ TEST(UserControlFocus, AClickGivesTheFocusToTheChildOutsideTheVisibleArea)
     Form form("host", platform::Twips(200), platform::Twips(100));
     std::vector<std::string> log;
     Probe probe(form, Design{"cp", 15 * 10, 15 * 10, 600, 300, 0, ""}, log);
-    PictureBox other(form, Design{"other", 15 * 100, 0, 300, 300, 1, ""}, 0, PictureBox::BorderNone);
+    PictureBox other(form, Design{"other", 15 * 100, 0, 300, 300, 1, ""}, 0, platform::BorderNone);
     form.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form.widget()));
     QTest::mouseClick(form.widget().windowHandle(), Qt::LeftButton, {}, QPoint(15, 15));
