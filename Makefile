@@ -12,19 +12,19 @@ JOBS ?= $(shell nproc)
 # The Windows build builds its tests only for `make test`.
 WINDOWS_TESTS ?= OFF
 
-.PHONY: deps run test bench package build-release windows clean
+.PHONY: run test bench package build-release windows clean
 
-deps:
-	@./scripts/install-deps.sh
-
-build-release: deps
+# Each command installs what its own purpose needs (scripts/install-deps.sh), and no more.
+build-release:
+	@./scripts/install-deps.sh $(if $(filter package,$(MAKECMDGOALS)),package,run)
 	cmake -S . -B build-release $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_TESTS=OFF -DVEMMICK_BENCH=OFF
 	cmake --build build-release -j $(JOBS)
 
 run: build-release
 	./build-release/app/vemmick
 
-test: deps
+test:
+	@./scripts/install-deps.sh test
 	cmake -S . -B build $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build -j $(JOBS)
 	./scripts/ctest-all.sh build $(JOBS)
@@ -34,7 +34,8 @@ test: deps
 	$(MAKE) windows WINDOWS_TESTS=ON
 	./scripts/ctest-all.sh build-windows $(JOBS)
 
-bench: deps
+bench:
+	@./scripts/install-deps.sh bench
 	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVEMMICK_TESTS=OFF -DVEMMICK_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 	./scripts/run-benchmarks.sh build-bench
@@ -42,7 +43,8 @@ bench: deps
 package: build-release
 	cd build-release && cpack -G DEB
 
-windows: deps
+windows:
+	@./scripts/install-deps.sh windows
 	qt=$$(./scripts/qt-mingw.sh) && cmake -S . -B build-windows $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
 	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \

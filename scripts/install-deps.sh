@@ -1,20 +1,42 @@
 #!/usr/bin/env bash
-# Installs, through apt-get, whatever the build, the tests and the program need and is missing.
-# Does nothing when everything is already there.
+# Installs through apt-get what a purpose of the project needs and is missing, and nothing else;
+# does nothing when all of it is there.
+#   scripts/install-deps.sh PURPOSE      run | test | bench | package | windows
 set -euo pipefail
 
-packages=(
-    cmake g++ make ninja-build pkg-config
-    qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool imagemagick x11-utils
-    desktop-file-utils dpkg-dev file lintian appstream
-    weston qt6-wayland
-    at-spi2-core python3-pyatspi python3-gi dbus-daemon
-    fonts-dejavu-core
-    g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine nsis googletest
-    patch xz-utils
-)
+# One list a need; no package is in two lists.
+# Building the program and running it.
+build=(cmake g++ make ninja-build pkg-config python3 qt6-base-dev libgl-dev)
+# The benchmarks.
+bench=(libbenchmark-dev)
+# The Debian package: its dependencies found by dpkg-shlibdeps.
+package=(dpkg-dev file)
+# The Windows release, cross-compiled: compilers, resources, the installer; a Qt for Windows built
+# from Debian's source when none is at hand (scripts/build-qt-mingw.sh).
+windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis patch xz-utils)
+# The Linux tests: unit and GUI tests, the real program in Xvfb and under weston, a screen reader's
+# view, the package's checks.
+tests=(libgtest-dev libgmock-dev
+       xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils fonts-dejavu-core
+       weston qt6-wayland
+       at-spi2-core python3-pyatspi python3-gi dbus-daemon
+       desktop-file-utils lintian appstream)
+# Running the Windows build's tests: Wine, and GoogleTest's source for the cross-compiled tests.
+wine=(wine wine64 fonts-wine googletest)
+
+purpose=${1:-}
+case $purpose in
+run) packages=("${build[@]}") what="building and running the program" ;;
+bench) packages=("${build[@]}" "${bench[@]}") what="the benchmarks" ;;
+package) packages=("${build[@]}" "${package[@]}") what="the Debian package" ;;
+windows) packages=("${build[@]}" "${windows[@]}") what="the Windows build" ;;
+test) packages=("${build[@]}" "${bench[@]}" "${package[@]}" "${windows[@]}" "${tests[@]}" "${wine[@]}")
+      what="the tests, on Linux and under Wine" ;;
+*)
+    echo "usage: $0 run|test|bench|package|windows" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,7 +46,6 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing missing packages: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
     sudo=()
 elif command -v sudo >/dev/null 2>&1; then
@@ -39,6 +60,11 @@ if ! "${sudo[@]}" apt-get update -qq; then
     echo "error: apt-get update failed; cannot install: ${missing[*]}" >&2
     exit 1
 fi
+# apt's own figures of what the install adds, in one line before it starts.
+plan=$("${sudo[@]}" apt-get install --assume-no --no-install-recommends "${missing[@]}" 2>/dev/null || true)
+count=$(grep -oE '[0-9]+ newly installed' <<<"$plan" | grep -oE '^[0-9]+' || echo "${#missing[@]}")
+space=$(sed -nE 's/^After this operation, (.*) of additional disk space will be used.*/\1/p' <<<"$plan")
+echo "Installing for $what: $count packages, ${space:-of unknown size}"
 if ! "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
     echo "error: apt-get install failed for: ${missing[*]}" >&2
     exit 1
