@@ -26,13 +26,7 @@ class DotSizes : public Form1Test, public ::testing::WithParamInterface<int> {};
 
 TEST_P(DotSizes, ThePictureMatchesTheSimulation)
 {
-    ResizeTo(457, 24 + 337); // a drawing area 455 by 335 inside
-    Pick(form.cboDotSize, std::to_string(GetParam()));
-    Pick(form.cboSteps, "10000");
-    Click(form.cmdStart);
-    for (int cycle = 0; cycle < 3; ++cycle)
-        form.Timer_Timer();
-    const sim::AntWorld reference = Reference(form, 30000);
+    const sim::AntWorld reference = RunThreeCycles(GetParam());
     EXPECT_EQ(form.world().colorOneCount(), reference.colorOneCount());
     ExpectPictureOf(form, reference, Screen());
     const auto shares = reference.ColorShares();

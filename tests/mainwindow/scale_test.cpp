@@ -59,13 +59,7 @@ class ScaledDots : public ScaledForm1, public ::testing::WithParamInterface<int>
 
 TEST_P(ScaledDots, DotsAreEqualSquaresOfDevicePixelsInsideAnUntouchedBorder)
 {
-    ResizeTo(457, 24 + 337); // a drawing area 455 by 335 inside
-    Pick(form.cboDotSize, std::to_string(GetParam()));
-    Pick(form.cboSteps, "10000");
-    Click(form.cmdStart);
-    for (int cycle = 0; cycle < 3; ++cycle)
-        form.Timer_Timer();
-    const sim::AntWorld reference = Reference(form, 30000);
+    const sim::AntWorld reference = RunThreeCycles(GetParam());
     const QImage screen = form.picDest.widget().grab().toImage();
     const int width = static_cast<int>(form.picDest.Width()) * dpr;
     const int height = static_cast<int>(form.picDest.Height()) * dpr;
