@@ -32,9 +32,9 @@ public:
 
     // Draws every window at a whole multiple of its design size: the desktop's scale (125%, 150%,
     // 200%, ...) is rounded to the nearest whole factor, so that each pixel of the program is a
-    // whole square of device pixels and dots, borders and pictures stay exact. Text follows the
-    // desktop's own scale. Takes effect for an application object made after the call; the
-    // constructor makes it.
+    // whole square of device pixels and dots, borders and pictures stay exact (the controls'
+    // text is sized in the same pixels: controlstyle.h). Takes effect for an application object
+    // made after the call; the constructor makes it.
     static void UseWholeScaleFactors();
 
     // Connects to the display. One that is configured but cannot be opened ends the program with

@@ -44,7 +44,9 @@ QFont ControlFont()
         }
 #endif
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(ControlFontPoints);
+    constexpr double designDotsPerInch = 96;
+    constexpr double pointsPerInch = 72;
+    font.setPixelSize(static_cast<int>(ControlFontPoints * designDotsPerInch / pointsPerInch + 0.5));
     return font;
 }
 

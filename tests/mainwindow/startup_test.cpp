@@ -97,48 +97,6 @@ TEST_F(Form1Test, ControlsSitInTheirDesignPlacesWithTheirTooltips)
     }
 }
 
-// The columns of a list's text: from its first dark column to the last one before a gap of four.
-std::pair<int, int> TextColumns(const QImage& shot)
-{
-    const auto dark = [&](int x) {
-        for (int y = 0; y < shot.height(); ++y)
-            if (qGray(shot.pixel(x, y)) < 110)
-                return true;
-        return false;
-    };
-    int first = 2; // past the frame
-    while (first < shot.width() && !dark(first))
-        ++first;
-    int last = first;
-    for (int x = first, gap = 0; x < shot.width() && gap < 4; ++x) {
-        gap = dark(x) ? 0 : gap + 1;
-        if (gap == 0)
-            last = x;
-    }
-    return {first, last};
-}
-
-TEST_F(Form1Test, EveryListShowsItsWholeItemWhenClosed)
-{
-    for (platform::ComboBox* list : {&form.cboInterval, &form.cboSteps, &form.cboDotSize}) {
-        QWidget& widget = list->widget();
-        for (int i = 0; i < list->ListCount(); ++i) {
-            list->setListIndex(i);
-            const QImage closed = widget.grab().toImage();
-            // The same item in a list far wider than its text shows it whole.
-            widget.resize(300, widget.height());
-            const QImage wide = widget.grab().toImage();
-            widget.setGeometry(list->pixelRect());
-            const auto [first, last] = TextColumns(wide);
-            ASSERT_LT(last, closed.width() - 4) << list->Name() << " " << list->List(i);
-            for (int y = 0; y < closed.height(); ++y)
-                for (int x = 0; x <= last; ++x)
-                    ASSERT_EQ(closed.pixel(x, y), wide.pixel(x, y))
-                        << list->Name() << " shows \"" << list->List(i) << "\" cut at column " << x;
-        }
-    }
-}
-
 TEST_F(Form1Test, ButtonFacesShowTheirPictures)
 {
     const auto icon = [](platform::WindowedControl& c) {
