@@ -2,15 +2,16 @@
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontInfo>
-#include <QStringList>
 
 #ifdef Q_OS_WIN
+#include <QFontInfo>
+#include <QStringList>
 #include <windows.h>
 #endif
 
 namespace platform {
 
+#ifdef Q_OS_WIN
 namespace {
 
 // The family itself, drawn in its own face: not a name that the system maps to another face.
@@ -22,6 +23,7 @@ bool Draws(const QString& family)
 }
 
 } // namespace
+#endif
 
 QFont ControlFont()
 {
