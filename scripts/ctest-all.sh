@@ -8,6 +8,6 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 ctest --output-on-failure -j "${2:-2}" | tee "$log"
 if grep -q '(Skipped)' "$log"; then
-    echo "error: tests were skipped in $1; scripts/install-deps.sh installs what they need" >&2
+    echo "error: tests were skipped in $1; scripts/install-deps.sh test installs what they need" >&2
     exit 1
 fi
