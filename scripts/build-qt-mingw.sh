@@ -2,8 +2,8 @@
 # Builds Qt for 64-bit Windows with MinGW-w64 into PREFIX: qtbase alone, from Debian's own qt6-base
 # source package with Debian's security fixes, so that the Linux and Windows builds use the same
 # Qt. Host tools (moc, rcc, uic) come from Debian's qt6-base-dev-tools. About 15 minutes on two
-# cores. Needs the packages that `scripts/install-deps.sh windows` installs, and root (or sudo) once to add a deb-src
-# entry when apt has none.
+# cores. Needs the packages that `scripts/install-deps.sh windows` installs, and root (or sudo)
+# once to add a deb-src entry when apt has none.
 #   scripts/build-qt-mingw.sh PREFIX
 set -euo pipefail
 prefix=$(realpath -m "$1")
