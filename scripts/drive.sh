@@ -42,6 +42,12 @@ wait_title() { # REGEX [SECONDS]
 # The window's inner size as "W H".
 window_size() { xwininfo -id "$win" | awk '/^  Width:/ {w = $2} /^  Height:/ {h = $2} END {print w, h}'; }
 
+# The window at SCALE times the design size, on a desktop set to DPI.
+expect_scaled_window() { # DPI
+    [ "$(window_size)" = "$((FORM_WIDTH * SCALE)) $((FORM_HEIGHT * SCALE))" ] \
+        || fail "at $1 dpi the window is $(window_size), not $SCALE times $FORM_WIDTH x $FORM_HEIGHT"
+}
+
 # Moves the pointer to X, Y of the window and clicks there once it has arrived (xdotool's own
 # --sync waits long when the pointer is already in place).
 click() { # X Y

@@ -17,9 +17,7 @@ namespace {
 // The family itself, drawn in its own face: not a name that the system maps to another face.
 bool Draws(const QString& family)
 {
-    QFont font(family);
-    font.setPointSizeF(ControlFontPoints);
-    return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0;
+    return QFontInfo(QFont(family)).family().compare(family, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace

@@ -18,7 +18,6 @@ echo "Xft.dpi: $3" | xrdb -merge
 "$vemmick" 2>"$work/vemmick.log" &
 app_pid=$!
 find_window
-[ "$(window_size)" = "$((FORM_WIDTH * SCALE)) $((FORM_HEIGHT * SCALE))" ] \
-    || fail "at $3 dpi the window is $(window_size), not $SCALE times $FORM_WIDTH x $FORM_HEIGHT"
+expect_scaled_window "$3"
 first_run_matches "$check"
 echo "1 passed, 0 failed"

@@ -12,13 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$here/../../scripts/xvfb-session.sh"
 source "$here/../../scripts/drive.sh"
-run() { "$here/wine-run.sh" "$@"; }
-
-(cd "$work" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
-exe=$(ls "$work"/vemmick-*-windows-x64/vemmick.exe)
-# The program finds its DLLs in its folder alone; only the check is given the tests' search path.
-check_dlls=${VEMMICK_WINE_DLLS:-}
-unset VEMMICK_WINE_DLLS
+source "$here/release.sh"
 
 # The command line: into a pipe, --version and a refusal are text; with no stream to write to,
 # --help is a message box.
@@ -46,8 +40,6 @@ VEMMICK_WINE_DLLS=$check_dlls QT_QPA_PLATFORM_PLUGIN_PATH="$(winepath -w "$(dirn
     run "$face_check" "$(winepath -w "$work/start.png" 2>/dev/null)" $((cboSteps_LEFT + 2)) $((cboSteps_TOP + 2)) \
     $((cboSteps_WIDTH - 16)) $((cboSteps_HEIGHT - 4)) 1000 || fail "the lists' text is not in the interface face"
 
-# The check runs under Wine too, and reads the shot by its Windows path.
-check_under_wine() { VEMMICK_WINE_DLLS=$check_dlls run "$check" "$(winepath -w "$1" 2>/dev/null)" "${@:2}"; }
 first_run_matches check_under_wine
 
 # Windows keeps a window above its own minimum size: expect the grid of the size it really took.

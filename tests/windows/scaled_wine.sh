@@ -13,25 +13,19 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 XVFB_SCREEN=2400x1600x24
 source "$here/../../scripts/xvfb-session.sh"
 source "$here/../../scripts/drive.sh"
-run() { "$here/wine-run.sh" "$@"; }
 
 export WINEPREFIX=$work/prefix
 "$here/wine-prefix.sh" make "$WINEPREFIX"
 stop_prefix() { WINEDEBUG=-all wineserver -k 2>/dev/null || true; }
 trap 'stop_prefix; session_cleanup' EXIT
-run reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f >/dev/null 2>&1
+"$here/wine-run.sh" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$3" /f >/dev/null 2>&1
 WINEDEBUG=-all wineserver -w
 
-(cd "$work" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
-exe=$(ls "$work"/vemmick-*-windows-x64/vemmick.exe)
-check_dlls=${VEMMICK_WINE_DLLS:-}
-unset VEMMICK_WINE_DLLS
+source "$here/release.sh"
 
 "$here/wine-run.sh" "$exe" >"$work/vemmick.log" 2>&1 & # app_pid: the program's own process
 app_pid=$!
 find_window 30
-[ "$(window_size)" = "$((FORM_WIDTH * SCALE)) $((FORM_HEIGHT * SCALE))" ] \
-    || fail "at $3 dpi the window is $(window_size), not $SCALE times $FORM_WIDTH x $FORM_HEIGHT"
-check_under_wine() { VEMMICK_WINE_DLLS=$check_dlls run "$check" "$(winepath -w "$1" 2>/dev/null)" "${@:2}"; }
+expect_scaled_window "$3"
 first_run_matches check_under_wine
 echo "1 passed, 0 failed"
