@@ -13,9 +13,12 @@
 #include "form1.h"
 
 #include "captions.h"
+#include "clipboard.h"
 #include "dotcopy.h"
 #include "errors.h"
 #include "form1design.h"
+#include "msgbox.h"
+#include "picturefile.h"
 #include "pictures.h"
 
 #include <charconv>
@@ -50,6 +53,10 @@ Form1::Form1()
     , cpTwo(*this, design::cpTwo)
     , picDest(*this, design::picDest, design::DestBackColor, platform::BorderFixedSingle)
     , Timer(false, design::TimerInterval)
+    , mnuPicture(*this, design::PictureMenuName)
+    , mnuCopy(mnuPicture, design::CopyCaption, design::CopyShortcut)
+    , mnuSave(mnuPicture, design::SaveCaption, design::SaveShortcut)
+    , dlgSave(*this)
 {
     picSrc.Load(1, *this, design::picSrc1, design::StartColorOne, platform::BorderFixedSingle);
     picSrc.Load(0, *this, design::picSrc0, design::StartColorTwo, platform::BorderFixedSingle);
@@ -70,6 +77,13 @@ Form1::Form1()
     cpOne.RGBChanged = [this] { cpOne_RGBChanged(); };
     cpTwo.RGBChanged = [this] { cpTwo_RGBChanged(); };
     Timer.Tick = [this] { Timer_Timer(); };
+    picDest.ContextMenu = [this](int x, int y) { picDest_ContextMenu(x, y); };
+    mnuCopy.Click = [this] { mnuCopy_Click(); };
+    mnuSave.Click = [this] { mnuSave_Click(); };
+    dlgSave.DialogTitle = design::SaveDialogTitle;
+    dlgSave.Filter = design::PictureFilter;
+    dlgSave.DefaultExt = design::PictureExtension;
+    dlgSave.InitDir = platform::PicturesFolder();
 }
 
 Form1::~Form1() = default;
@@ -150,6 +164,24 @@ void Form1::cboDotSize_Click()
 void Form1::cpOne_RGBChanged() { picSrc(1).setBackColor(cpOne.RGBColor()); }
 
 void Form1::cpTwo_RGBChanged() { picSrc(0).setBackColor(cpTwo.RGBColor()); }
+
+void Form1::picDest_ContextMenu(int x, int y) { mnuPicture.Popup(picDest, x, y); }
+
+void Form1::mnuCopy_Click() { platform::Clipboard::SetData(picDest.Image()); }
+
+void Form1::mnuSave_Click()
+{
+    // The picture of this moment: a run goes on while the dialog is open.
+    const platform::Picture picture = picDest.Image();
+    dlgSave.FileName = design::PictureFileName;
+    if (!dlgSave.ShowSave())
+        return;
+    try {
+        platform::SavePicture(picture, dlgSave.FileName);
+    } catch (const platform::FileError& error) {
+        platform::MsgBox(*this, "The picture could not be saved as\n" + dlgSave.FileName + "\n\n" + error.what(), design::ProgramTitle);
+    }
+}
 
 void Form1::Timer_Timer()
 {

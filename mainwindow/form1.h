@@ -7,7 +7,9 @@
 #include "commandbutton.h"
 #include "controlarray.h"
 #include "dotqueue.h"
+#include "filedialog.h"
 #include "form.h"
+#include "menu.h"
 #include "picturebox.h"
 #include "surface.h"
 #include "timer.h"
@@ -18,7 +20,8 @@ namespace mainwindow {
 
 // The program's window: a row of controls along the top (Clear, Start, Stop, Pause, the interval,
 // steps and dot-size lists, and the two colour swatches with their pickers) above the drawing area,
-// where the ant runs on a timer and every flipped cell is drawn as a square dot.
+// where the ant runs on a timer and every flipped cell is drawn as a square dot. The drawing
+// area's menu copies or saves the picture; neither touches the run.
 class Form1 : public platform::Form {
 public:
     Form1();
@@ -37,6 +40,11 @@ public:
     platform::PictureBox picDest;
     platform::ControlArray<platform::PictureBox> picSrc;
     platform::Timer Timer;
+    // The drawing area's menu: the user keeps the picture.
+    platform::Menu mnuPicture;
+    platform::MenuItem mnuCopy;
+    platform::MenuItem mnuSave;
+    platform::FileDialog dlgSave;
 
     const sim::AntWorld& world() const { return world_; }
     std::int32_t stepsPerCycle() const { return stepsPerCycle_; }
@@ -58,6 +66,9 @@ private:
     void cboDotSize_Click();
     void cpOne_RGBChanged();
     void cpTwo_RGBChanged();
+    void picDest_ContextMenu(int x, int y);
+    void mnuCopy_Click();
+    void mnuSave_Click();
     void ShowGridSize();
 
     sim::AntWorld world_;

@@ -55,6 +55,19 @@ inline constexpr int MinDotSize = 1;
 inline constexpr int MaxDotSize = 15;
 inline constexpr int StartDotSize = 3;
 
+// The drawing area's menu, and where its pictures go.
+inline constexpr const char* PictureMenuName = "Picture";
+inline constexpr const char* CopyCaption = "&Copy Picture";
+inline constexpr const char* CopyShortcut = "Ctrl+C";
+inline constexpr const char* SaveCaption = "&Save Picture As...";
+inline constexpr const char* SaveShortcut = "Ctrl+S";
+inline constexpr const char* SaveDialogTitle = "Save Picture As";
+inline constexpr const char* PictureFilter = "PNG image (*.png)";
+inline constexpr const char* PictureExtension = "png";
+inline constexpr const char* PictureFileName = "vemmick.png";
+// The program's name, as its messages are titled.
+inline constexpr const char* ProgramTitle = "Vemmick 2";
+
 // The drawing area never shrinks below one dot and a margin: its border and a pixel either side.
 inline constexpr int DrawingAreaMargin = 4;
 

@@ -5,6 +5,7 @@
 #include "container.h"
 #include "qtinput.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -47,8 +48,19 @@ protected:
                 painter.drawImage(part.topLeft(), surface.image(), part.translated(-border, -border));
         }
     }
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        const bool byKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+        const QPoint at = byKeyboard ? QPoint(owner_.borderWidth(), owner_.borderWidth()) : event->pos();
+        owner_.ContextMenu(at.x(), at.y());
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
+        // The platforms turn the Menu key into a context menu event; Shift+F10 is ours to turn.
+        if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+            owner_.ContextMenu(owner_.borderWidth(), owner_.borderWidth());
+            return;
+        }
         const int code = KeyCodeOf(event->key());
         owner_.KeyDown(code, ShiftOf(event->modifiers()));
     }
@@ -116,6 +128,11 @@ ColorValue PictureBox::Point(float x, float y) const
     if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > 1e9F || std::fabs(y) > 1e9F)
         return -1;
     return surface_.Pixel(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
+}
+
+Picture PictureBox::Image() const
+{
+    return Picture::FromImage(surface_.image().copy(0, 0, surface_.width(), surface_.height()));
 }
 
 void PictureBox::setPicture(const platform::Picture& picture)

@@ -24,6 +24,8 @@ public:
     void Refresh();
     // The colour of one pixel of the image; -1 outside it.
     ColorValue Point(float x, float y) const;
+    // What the image holds now, ScaleWidth by ScaleHeight pixels: the picture a user keeps.
+    platform::Picture Image() const;
     float ScaleWidth() const { return static_cast<float>(surface_.width()); }
     float ScaleHeight() const { return static_cast<float>(surface_.height()); }
     DeviceContext hDC() { return DeviceContext{&surface_}; }
@@ -34,6 +36,9 @@ public:
 
     // (key code, shift)
     Event<int, int> KeyDown;
+    // A user asks for the box's menu: the right button at (x, y) of the box, in pixels, or the
+    // Menu key or Shift+F10 while it has the focus, at its top-left inner corner.
+    Event<int, int> ContextMenu;
     Event<> GotFocus;
     Event<> LostFocus;
 

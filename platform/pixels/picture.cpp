@@ -23,6 +23,8 @@ Picture Picture::FromPixels(int width, int height, const std::vector<ColorValue>
     return Picture(std::move(image));
 }
 
+Picture Picture::FromImage(const QImage& image) { return Picture(image.convertToFormat(QImage::Format_RGB32)); }
+
 ColorValue Picture::Pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())

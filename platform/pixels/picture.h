@@ -19,6 +19,8 @@ public:
     static Picture FromBmp(std::span<const std::uint8_t> bytes);
     // width * height colours, row by row from the top.
     static Picture FromPixels(int width, int height, const std::vector<ColorValue>& pixels);
+    // A copy of the image, as 32-bit RGB.
+    static Picture FromImage(const QImage& image);
 
     bool IsNull() const { return image_.isNull(); }
     int Width() const { return image_.width(); }

@@ -5,14 +5,20 @@
 #include "form1design.h"
 #include "palette.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace testing_form1 {
@@ -93,6 +99,51 @@ protected:
     // Colour of a pixel of the drawing area's image, and of its rendering on screen.
     ColorValue Drawn(int x, int y) { return form.picDest.Point(static_cast<float>(x), static_cast<float>(y)); }
     QImage Screen() { return form.picDest.widget().grab().toImage(); }
+};
+
+// Plays the user of the dialogs that a command opens: types `path` into a file dialog (cancels it
+// when `path` is empty), says Yes to replacing a file and OK to a message, and keeps what the file
+// dialog proposed and what the messages said.
+class DialogUser {
+public:
+    explicit DialogUser(QString path) : state_(std::make_shared<State>())
+    {
+        state_->path = std::move(path);
+        Poll(state_);
+    }
+    ~DialogUser() { state_->stopped = true; }
+    QString proposed() const { return state_->proposed; }
+    QStringList messages() const { return state_->messages; }
+
+private:
+    struct State {
+        QString path, proposed;
+        QStringList messages;
+        bool stopped = false;
+    };
+    static void Poll(const std::shared_ptr<State>& state)
+    {
+        QTimer::singleShot(10, [state] {
+            if (state->stopped)
+                return;
+            Poll(state); // first: an answer below may wait for the next dialog
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* files = qobject_cast<QFileDialog*>(modal); files && files->isVisible() && files->result() == 0) {
+                state->proposed = files->selectedFiles().value(0);
+                files->setResult(-1); // answered
+                if (state->path.isEmpty()) {
+                    files->reject();
+                } else {
+                    files->findChild<QLineEdit*>("fileNameEdit")->setText(state->path); // typed in
+                    static_cast<QDialog*>(files)->accept(); // as its Save button does
+                }
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->isVisible()) {
+                state->messages << box->text();
+                (box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok))->click();
+            }
+        });
+    }
+    std::shared_ptr<State> state_;
 };
 
 // The same world run by the simulation library alone.

@@ -1,6 +1,16 @@
 #include "form1fixture.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <random>
+
+#ifdef __linux__
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 using namespace testing_form1;
 
@@ -68,5 +78,57 @@ TEST_F(Form1Test, ARandomSessionKeepsTheStateTableTrue)
         ASSERT_GE(form.picDest.ScaleWidth(), 1);
     }
 }
+
+#ifdef __linux__
+// Root writes into any folder; without these powers the folder's own permissions hold for it too.
+class WithoutPermissionOverride {
+public:
+    WithoutPermissionOverride()
+    {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, reduced);
+    }
+    ~WithoutPermissionOverride() { syscall(SYS_capset, &header_, saved_); }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2]{};
+};
+
+TEST_F(Form1Test, ASaveIntoAFolderThatCannotBeWrittenSaysWhyAndChangesNothing)
+{
+    RunThreeCycles(3);
+    Click(form.chkPause);
+    const QTemporaryDir folder;
+    const QString existing = folder.filePath("kept.png");
+    {
+        QFile file(existing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("an older picture") > 0);
+    }
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const std::string caption = form.Caption();
+    const QImage picture = form.picDest.Image().image();
+    QStringList messages;
+    {
+        const WithoutPermissionOverride user;
+        const DialogUser answers(existing);
+        QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier);
+        messages = answers.messages();
+    }
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(messages.size(), 2) << "the question to replace the file, then the failure";
+    EXPECT_TRUE(messages[1].contains(QDir::toNativeSeparators(existing)) && messages[1].contains("Permission denied"))
+        << messages[1].toStdString();
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "an older picture");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' ').toStdString(), "kept.png");
+    EXPECT_EQ(form.Caption(), caption);
+    EXPECT_EQ(form.picDest.Image().image(), picture);
+    ExpectState(RunState::Paused);
+}
+#endif
 
 } // namespace

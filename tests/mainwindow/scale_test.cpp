@@ -2,9 +2,13 @@
 // them): everything it shows is checked at device resolution, where a scaled pixel is a square of
 // device pixels.
 #include "form1fixture.h"
+#include "filedialog.h"
 #include "pictures.h"
 
+#include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -81,6 +85,45 @@ TEST_P(ScaledDots, DotsAreEqualSquaresOfDevicePixelsInsideAnUntouchedBorder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Form1, ScaledDots, ::testing::Values(1, 3));
+
+TEST_F(ScaledForm1, CopiedAndSavedPicturesAreTheDrawingAreasImagePixelForPixel)
+{
+    RunThreeCycles(3); // and the run goes on
+    QTest::keyClick(window(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    const QImage screen = Screen();
+    ASSERT_EQ(copied.size(), QSize(static_cast<int>(form.picDest.ScaleWidth()), static_cast<int>(form.picDest.ScaleHeight())));
+    for (int y = 0; y < copied.height(); ++y)
+        for (int x = 0; x < copied.width(); ++x) {
+            const ColorValue kept = platform::FromPixel(copied.pixel(x, y));
+            ASSERT_EQ(kept, Drawn(x, y)) << x << "," << y;
+            ASSERT_EQ(kept, platform::FromPixel(screen.pixel((x + 1) * dpr + dpr - 1, (y + 1) * dpr + dpr - 1))) << x << "," << y;
+        }
+    EXPECT_TRUE(form.Timer.Enabled());
+
+    // Paused, a save changes nothing but the file, and the next save starts where it ended.
+    Click(form.chkPause);
+    const std::string caption = form.Caption();
+    const QImage before = form.picDest.Image().image();
+    const QTemporaryDir folder;
+    const QString saved = folder.filePath("kept.png");
+    {
+        const DialogUser user(saved);
+        QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(QDir::cleanPath(user.proposed()).toStdString(),
+                  QDir(QString::fromStdString(platform::PicturesFolder())).filePath("vemmick.png").toStdString());
+    }
+    form.widget().activateWindow(); // as a desktop does once the dialog is gone
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form.widget()));
+    EXPECT_EQ(QImage(saved).convertToFormat(QImage::Format_RGB32), before);
+    EXPECT_EQ(before, copied.convertToFormat(QImage::Format_RGB32)) << "a paused picture is the one copied";
+    EXPECT_EQ(form.Caption(), caption);
+    EXPECT_EQ(form.picDest.Image().image(), before);
+    const DialogUser cancelling(QString{});
+    QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(cancelling.proposed().toStdString(), folder.filePath("vemmick.png").toStdString());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' ').toStdString(), "kept.png");
+}
 
 // The picture of a button on the screen: each of its pixels a dpr-square of device pixels, none
 // smoothed into the face around it.

@@ -1,0 +1,38 @@
+#include "menu.h"
+
+#include "form.h"
+#include "windowedcontrol.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QWidget>
+
+namespace platform {
+
+Menu::Menu(Form& form, const std::string& name) : form_(form), menu_(std::make_unique<QMenu>(&form.widget()))
+{
+    menu_->setTitle(QString::fromStdString(name));
+    menu_->setAccessibleName(QString::fromStdString(name));
+}
+
+Menu::~Menu() = default;
+
+void Menu::Popup(const WindowedControl& control, int x, int y) { menu_->popup(control.widget().mapToGlobal(QPoint(x, y))); }
+
+bool Menu::Visible() const { return menu_->isVisible(); }
+
+MenuItem::MenuItem(Menu& menu, const std::string& caption, const std::string& shortcut)
+    : action_(std::make_unique<QAction>(QString::fromStdString(caption)))
+{
+    action_->setShortcut(QKeySequence(QString::fromStdString(shortcut), QKeySequence::PortableText));
+    action_->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action_.get(), &QAction::triggered, [this] { Click(); });
+    menu.widget().addAction(action_.get());
+    // The window holds the command too, so that its shortcut works while the menu is hidden.
+    menu.form().widget().addAction(action_.get());
+}
+
+MenuItem::~MenuItem() = default;
+
+} // namespace platform

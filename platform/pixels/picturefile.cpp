@@ -1,0 +1,28 @@
+#include "picturefile.h"
+
+#include "picture.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace platform {
+
+void SavePicture(const Picture& picture, const std::string& path)
+{
+    if (picture.IsNull())
+        throw FileError("There is no picture to save.");
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileError(file.errorString().toStdString());
+    QImageWriter writer(&file, "png");
+    if (!writer.write(picture.image())) {
+        // A failed write of the file itself says why; the writer's own reason is less telling.
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        throw FileError(reason.toStdString());
+    }
+    if (!file.commit())
+        throw FileError(file.errorString().toStdString());
+}
+
+} // namespace platform
