@@ -114,3 +114,30 @@ run_resumes() {
     wait_title "^$START_GRID  "
     [ "$(title | awk '{print $4}')" -gt "$(awk '{print $4}' <<<"$paused")" ] || fail "the run did not resume"
 }
+
+# The drawing area's inner pixels in a shot of the window, as a PNG.
+area_of() { # SHOT OUT
+    convert "$1" -crop "${AREA_WIDTH}x${AREA_HEIGHT}+${AREA_LEFT}+${AREA_TOP}" +repage "$2"
+}
+
+# True when two pictures have the same size and pixels.
+same_picture() { # A B
+    [ "$(identify -format '%wx%h' "$1")" = "$(identify -format '%wx%h' "$2")" ] \
+        && [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]
+}
+
+# Ctrl+S in the window, TYPED into the save dialog's name field and Return: waits for FILE.
+save_by_keys() { # TYPED FILE
+    xdotool windowfocus "$win"
+    xdotool key ctrl+s
+    local dialog
+    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Save Picture As$' | head -n1) \
+        || fail "Ctrl+S opened no dialog"
+    xdotool windowfocus "$dialog"
+    sleep 0.5
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    for _ in $(seq 100); do [ -s "$2" ] && return 0; sleep 0.1; done
+    fail "the dialog saved no $2"
+}

@@ -17,7 +17,7 @@ windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis patch xz-utils)
 # The Linux tests: unit and GUI tests, the real program in Xvfb and under weston, a screen reader's
 # view, the package's checks.
 tests=(libgtest-dev libgmock-dev
-       xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils fonts-dejavu-core
+       xvfb xauth xdotool xclip imagemagick x11-utils x11-xserver-utils fonts-dejavu-core
        weston qt6-wayland
        at-spi2-core python3-pyatspi python3-gi dbus-daemon
        desktop-file-utils lintian appstream)

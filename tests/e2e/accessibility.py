@@ -132,4 +132,21 @@ subprocess.run(["xdotool", "key", "Down"], check=True)
 check(pump(3, lambda: text(lst) == "10000" and value(lst) == 10000), f"after Down the list reads {text(lst)!r}")
 check(pump(2, lambda: ("object:property-change:accessible-value", "Steps per cycle", "combo box") in events),
       "the list's new value was not reported")
+
+# The drawing area's menu, opened from the keyboard, is announced as a named menu of named commands.
+# The run stops first: its caption's events, one a cycle, would queue before the menu's.
+act(controls["Stop"], "Press")
+pump(1)
+shown = []
+pyatspi.Registry.registerEventListener(
+    lambda e: shown.append(e.source) if e.type == "object:state-changed:showing" and e.source.getRoleName() == "popup menu" else None,
+    "object:state-changed")
+focus(controls["Drawing area"])
+subprocess.run(["xdotool", "key", "shift+F10"], check=True)
+check(pump(3, lambda: shown), "Shift+F10 showed no menu")
+items = [(i.getRoleName(), i.name) for i in shown[0]]
+print(f"{'popup menu':13} {shown[0].name!r:31} {items}")
+check(shown[0].name == "Picture" and items == [("menu item", "Copy Picture"), ("menu item", "Save Picture As...")],
+      f"the menu {shown[0].name!r} reads {items}")
+subprocess.run(["xdotool", "key", "Escape"], check=True)
 print("1 passed, 0 failed")
