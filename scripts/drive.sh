@@ -126,8 +126,21 @@ same_picture() { # A B
         && [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]
 }
 
-# Ctrl+S in the window, TYPED into the save dialog's name field and Return: waits for FILE.
-save_by_keys() { # TYPED FILE
+# A paused run's picture kept as a user keeps it: copied through the drawing area's menu (the right
+# button, then its first command) and read back from the X clipboard, then saved with Ctrl+S and
+# TYPED, the path of $work/kept.png as the program names it, in the save dialog's name field. Both
+# must be the drawing area as the screen shows it, and the title must stay.
+kept_pictures_match() { # TYPED
+    shot "$work/window.png"
+    area_of "$work/window.png" "$work/area.png"
+    local x=$((AREA_LEFT + 100)) y=$((AREA_TOP + 100))
+    xdotool mousemove --window "$win" "$x" "$y" click 3
+    sleep 0.5
+    click $((x + 30 * SCALE)) $((y + 10 * SCALE)) # Copy Picture
+    for _ in $(seq 50); do xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png && break; sleep 0.1; done
+    xclip -selection clipboard -t image/png -o >"$work/copied.png" || fail "the clipboard holds no picture"
+    same_picture "$work/copied.png" "$work/area.png" || fail "the copied picture is not the drawing area"
+
     xdotool windowfocus "$win"
     xdotool key ctrl+s
     local dialog
@@ -135,9 +148,11 @@ save_by_keys() { # TYPED FILE
         || fail "Ctrl+S opened no dialog"
     xdotool windowfocus "$dialog"
     sleep 0.5
-    xdotool key ctrl+a
+    xdotool key End shift+Home # the proposed name, replaced by what is typed
     xdotool type --delay 20 "$1"
     xdotool key Return
-    for _ in $(seq 100); do [ -s "$2" ] && return 0; sleep 0.1; done
-    fail "the dialog saved no $2"
+    for _ in $(seq 100); do [ -s "$work/kept.png" ] && break; sleep 0.1; done
+    [ -s "$work/kept.png" ] || fail "the dialog saved no $work/kept.png: $(ls "$work")"
+    same_picture "$work/kept.png" "$work/area.png" || fail "the saved picture is not the drawing area"
+    [ "$(title)" = "$paused" ] || fail "keeping the picture changed the title to '$(title)'"
 }

@@ -1,9 +1,11 @@
 #include "menu.h"
 
+#include "controlstyle.h"
 #include "form.h"
 #include "windowedcontrol.h"
 
 #include <QAction>
+#include <QFont>
 #include <QKeySequence>
 #include <QMenu>
 #include <QWidget>
@@ -14,6 +16,10 @@ Menu::Menu(Form& form, const std::string& name) : form_(form), menu_(std::make_u
 {
     menu_->setTitle(QString::fromStdString(name));
     menu_->setAccessibleName(QString::fromStdString(name));
+    // In the face of the controls, which is one that the system really draws.
+    QFont font = menu_->font();
+    font.setFamily(ControlFont().family());
+    menu_->setFont(font);
 }
 
 Menu::~Menu() = default;

@@ -1,9 +1,21 @@
 #include "dotcopy.h"
+#include "picture.h"
+#include "picturefile.h"
 
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
+#include <filesystem>
 #include <limits>
+#include <random>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#endif
 
 using namespace platform;
 
@@ -127,5 +139,33 @@ TEST_F(Surfaces, SidesOfZeroOneAndTwoPixelsKeepTheStoreAndDrawSafely)
     dst.Resize(10, 8, RGB(5, 5, 5));
     EXPECT_EQ(dst.Pixel(9, 7), RGB(7, 7, 7)) << "Fill reaches the hidden store";
 }
+
+
+#ifdef __linux__
+// A write that fails part way, as on a full disk: here the limit of a process's file size.
+TEST(PictureFiles, ASaveThatFailsPartWayLeavesNoFileAndTheOldOneAsItWas)
+{
+    std::mt19937 random(7);
+    std::vector<ColorValue> noise(100 * 100);
+    for (ColorValue& pixel : noise)
+        pixel = static_cast<ColorValue>(random() & 0xFFFFFF);
+    const Picture picture = Picture::FromPixels(100, 100, noise);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("kept.png");
+    SavePicture(picture, path.toStdString());
+    EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), picture.image());
+    const auto before = std::filesystem::file_size(path.toStdString());
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{before - 1, limit.rlim_max}; // the last bytes fail, as they reach the disk
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(SavePicture(picture, path.toStdString()), FileError);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(std::filesystem::file_size(path.toStdString()), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' ').toStdString(), "kept.png");
+}
+#endif
 
 } // namespace

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program from its unpacked zip, under Wine in a private Xvfb, driven with real X input
 # as the Linux end-to-end test drives the Linux one: the command line, the start-up title, a
-# palette click, Start and Pause against the simulation, a resize and the title that follows it;
-# the face of the lists' text.
+# palette click, Start and Pause against the simulation, the picture copied and saved through
+# Windows' own dialog, a resize and the title that follows it; the face of the lists' text.
 #   e2e_wine.sh RELEASE.zip E2E_CHECK.exe FACE_CHECK.exe     (WINEPREFIX: a prefix made for this run)
 set -euo pipefail
 zip=$1
@@ -41,6 +41,7 @@ VEMMICK_WINE_DLLS=$check_dlls QT_QPA_PLATFORM_PLUGIN_PATH="$(winepath -w "$(dirn
     $((cboSteps_WIDTH - 16)) $((cboSteps_HEIGHT - 4)) 1000 || fail "the lists' text is not in the interface face"
 
 first_run_matches check_under_wine
+kept_pictures_match "$(winepath -w "$work/kept.png" 2>/dev/null)"
 
 # Windows keeps a window above its own minimum size: expect the grid of the size it really took.
 xdotool windowsize "$win" 400 300
