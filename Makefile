@@ -3,7 +3,7 @@
 #   make test   install what is missing, build, and pass every test (also under ASan and UBSan)
 # Further:
 #   make bench    Release build of the benchmarks (in build-bench), then run them
-#   make package  Release build, then a Debian package in build-release/
+#   make package  Release build, then a Debian package and its SHA256SUMS in build-release/
 #   make windows  Release build for 64-bit Windows in build-windows/: the zip and the installer
 
 CMAKE_GEN := -G Ninja
@@ -41,7 +41,7 @@ bench:
 	./scripts/run-benchmarks.sh build-bench
 
 package: build-release
-	cd build-release && cpack -G DEB
+	cd build-release && cpack -G DEB && cmake -E sha256sum vemmick_*.deb > SHA256SUMS
 
 windows:
 	@./scripts/install-deps.sh windows
