@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Meets `make run` as a newcomer does: makes a fresh Debian 12 root with debootstrap (git, make and
-# ca-certificates added, nothing else), clones this checkout into it, runs `make run`'s set-up and
-# its Release build there, and reports the packages and disk space that the set-up added and the
-# time each part took. Not part of `make test`: it downloads a whole system.
-#   scripts/fresh-debian.sh [DIR]       as root; DIR (default /var/tmp/vemmick-fresh) is made anew
+# Meets `make run` as a newcomer does: makes a fresh Debian root of RELEASE (12 or 13) with
+# debootstrap (git, make and ca-certificates added, nothing else; scripts/debian-root.sh), clones
+# this checkout into it, runs `make run`'s set-up and its Release build there, and reports the
+# packages and disk space that the set-up added and the time each part took. Not part of
+# `make test`: it downloads a whole system (the first time for a release).
+#   scripts/fresh-debian.sh RELEASE [DIR]   as root; DIR (default /var/tmp/vemmick-fresh-RELEASE) is made anew
 set -euo pipefail
-root=${1:-/var/tmp/vemmick-fresh}
-mirror=http://deb.debian.org/debian
+release=${1:?the Debian release: 12 or 13}
+root=${2:-/var/tmp/vemmick-fresh-$release}
 checkout=$(cd "$(dirname "$0")/.." && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "error: debootstrap and chroot need root" >&2; exit 1; }
-command -v debootstrap >/dev/null || { echo "error: needs debootstrap (apt-get install debootstrap)" >&2; exit 1; }
 
 unmount() { for m in dev/pts dev proc; do umount "$root/$m" 2>/dev/null || true; done; }
 trap unmount EXIT
@@ -18,13 +18,7 @@ rm -rf "$root"
 seconds() { date +%s; }
 
 start=$(seconds)
-debootstrap --include=git,make,ca-certificates bookworm "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
-    || { echo "error: debootstrap failed; see $root.debootstrap.log" >&2; exit 1; }
-cat >"$root/etc/apt/sources.list" <<EOF
-deb $mirror bookworm main
-deb $mirror bookworm-updates main
-deb http://deb.debian.org/debian-security bookworm-security main
-EOF
+"$checkout/scripts/debian-root.sh" "$release" "$root" git,make,ca-certificates
 mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
@@ -49,6 +43,6 @@ built=$(seconds)
 [ -x "$root/root/vemmick/build-release/app/vemmick" ] || { echo "error: no program was built" >&2; exit 1; }
 version=$(in_root "/root/vemmick/build-release/app/vemmick --version")
 
-echo "fresh Debian 12 root: $packages_before packages, $installed_before MB, made in $((made - start)) s"
+echo "fresh Debian $release root: $packages_before packages, $installed_before MB, made in $((made - start)) s"
 echo "make run's set-up: $((packages_after - packages_before)) packages, $((installed_after - installed_before)) MB installed, in $((installed - made)) s"
-echo "make run's build: $((built - installed)) s, giving '$version'"
+echo "make run's build: $((built - installed)) s, giving '$version', with $(grep -c 'warning:' "$root.build.log" || true) compiler warnings (in $root.build.log)"
