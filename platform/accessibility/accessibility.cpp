@@ -18,8 +18,27 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+// Windows' screen readers know no colour chooser (UI Automation has no such control type), but
+// they know a list: there a colour chooser is a list whose one item, selected, is the chosen colour.
+#ifdef Q_OS_WIN
+constexpr bool ChooserAsList = true;
+#else
+constexpr bool ChooserAsList = false;
+#endif
+// The object of that item, a child of the chooser's widget.
+const char* const ChosenItem = "chosen";
+
+// A widget's state as the keyboard has it: focusable only where the Tab key stops, while enabled.
+QAccessible::State AsTabStop(QAccessible::State state, const QWidget& widget)
+{
+    state.focusable = state.focusable && widget.isEnabled();
+    return state;
+}
+
 QAccessibleInterface* Describe(const QString&, QObject* object)
 {
+    if (object && object->objectName() == QLatin1String(ChosenItem) && object->parent() && !object->isWidgetType())
+        return new ChosenColorAccessible(object);
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
@@ -105,8 +124,23 @@ QAccessible::Role PictureBoxAccessible::role() const
     const UserControl* control = host();
     if (!control)
         return QAccessible::Graphic;
-    return control->accessibleRole() == UserControl::AccessibleRole::ColorChooser ? QAccessible::ColorChooser
-                                                                                   : QAccessible::Grouping;
+    if (control->accessibleRole() != UserControl::AccessibleRole::ColorChooser)
+        return QAccessible::Grouping;
+    return ChooserAsList ? QAccessible::List : QAccessible::ColorChooser;
+}
+
+QAccessible::State PictureBoxAccessible::state() const { return AsTabStop(QAccessibleWidget::state(), *widget()); }
+
+bool PictureBoxAccessible::listsChosenColor() const { return role() == QAccessible::List; }
+
+QObject* PictureBoxAccessible::chosenItem() const
+{
+    QObject* item = widget()->findChild<QObject*>(ChosenItem, Qt::FindDirectChildrenOnly);
+    if (!item) {
+        item = new QObject(widget()); // the widget owns it
+        item->setObjectName(ChosenItem);
+    }
+    return item;
 }
 
 QAccessibleInterface* PictureBoxAccessible::parent() const
@@ -115,9 +149,26 @@ QAccessibleInterface* PictureBoxAccessible::parent() const
     return control ? QAccessible::queryAccessibleInterface(&control->Parent().widget()) : QAccessibleWidget::parent();
 }
 
-int PictureBoxAccessible::childCount() const { return host() ? 0 : QAccessibleWidget::childCount(); }
+int PictureBoxAccessible::childCount() const
+{
+    if (host())
+        return listsChosenColor() ? 1 : 0;
+    return QAccessibleWidget::childCount();
+}
 
-QAccessibleInterface* PictureBoxAccessible::child(int index) const { return host() ? nullptr : QAccessibleWidget::child(index); }
+QAccessibleInterface* PictureBoxAccessible::child(int index) const
+{
+    if (host())
+        return index == 0 && listsChosenColor() ? QAccessible::queryAccessibleInterface(chosenItem()) : nullptr;
+    return QAccessibleWidget::child(index);
+}
+
+int PictureBoxAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    if (host())
+        return child && listsChosenColor() && child->object() == chosenItem() ? 0 : -1;
+    return QAccessibleWidget::indexOfChild(child);
+}
 
 QRect PictureBoxAccessible::rect() const
 {
@@ -150,13 +201,37 @@ QString PictureBoxAccessible::valueText() const
     return Q(control ? control->AccessibleValue() : control_.AccessibleValue());
 }
 
+ChosenColorAccessible::ChosenColorAccessible(QObject* item) : QAccessibleObject(item) {}
+
+QAccessibleInterface* ChosenColorAccessible::parent() const { return QAccessible::queryAccessibleInterface(object()->parent()); }
+
+QString ChosenColorAccessible::text(QAccessible::Text t) const
+{
+    const QAccessibleInterface* list = parent();
+    return t == QAccessible::Name && list ? list->text(QAccessible::Value) : QString();
+}
+
+QRect ChosenColorAccessible::rect() const
+{
+    const QAccessibleInterface* list = parent();
+    return list ? list->rect() : QRect();
+}
+
+QAccessible::State ChosenColorAccessible::state() const
+{
+    QAccessible::State state;
+    state.selectable = true;
+    state.selected = true;
+    return state;
+}
+
 ToggleButtonAccessible::ToggleButtonAccessible(QPushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
 QPushButton& ToggleButtonAccessible::button() const { return *static_cast<QPushButton*>(widget()); }
 
 QAccessible::State ToggleButtonAccessible::state() const
 {
-    QAccessible::State state = QAccessibleWidget::state();
+    QAccessible::State state = AsTabStop(QAccessibleWidget::state(), *widget());
     state.checkable = true;
     state.checked = button().isChecked();
     state.pressed = button().isChecked();
@@ -183,6 +258,8 @@ void ToggleButtonAccessible::doAction(const QString& action)
 NumberListAccessible::NumberListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
 QComboBox& NumberListAccessible::list() const { return *static_cast<QComboBox*>(widget()); }
+
+QAccessible::State NumberListAccessible::state() const { return AsTabStop(QAccessibleWidget::state(), *widget()); }
 
 int NumberListAccessible::childCount() const { return 1; }
 

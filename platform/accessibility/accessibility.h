@@ -59,15 +59,19 @@ private:
 
 // A picture box: an image named as the control, whose value is its colour. The focus child of a
 // user control stands for the whole control instead: one focusable object of the control's kind,
-// at the control's place on the screen, named and valued by it. Which of the two it is, is looked
-// up on every call: a screen reader may ask before the user control has chosen its focus child.
+// at the control's place on the screen, named and valued by it (on Windows a colour chooser is a
+// list of one selected item, the chosen colour: ChosenColorAccessible). Which of the two it is, is
+// looked up on every call: a screen reader may ask before the user control has chosen its focus
+// child. Every control here is focusable only while it is enabled, as the Tab key stops on it.
 class PictureBoxAccessible : public QAccessibleWidget, public ValueText {
 public:
     PictureBoxAccessible(QWidget* widget, const WindowedControl& control);
     QAccessible::Role role() const override;
+    QAccessible::State state() const override;
     QAccessibleInterface* parent() const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
     QRect rect() const override;
     QString text(QAccessible::Text t) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -76,7 +80,24 @@ public:
 private:
     // The user control that this box stands for, or null.
     const UserControl* host() const;
+    bool listsChosenColor() const;
+    QObject* chosenItem() const;
     const WindowedControl& control_;
+};
+
+// The one item of a colour chooser shown as a list: selected, named by the chosen colour, at the
+// chooser's place.
+class ChosenColorAccessible : public QAccessibleObject {
+public:
+    explicit ChosenColorAccessible(QObject* item);
+    QAccessibleInterface* parent() const override;
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override;
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override;
 };
 
 // A button that stays down while its value is 1: checkable, checked with the value; pressing or
@@ -97,6 +118,7 @@ private:
 class NumberListAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public ValueText {
 public:
     explicit NumberListAccessible(QComboBox* list);
+    QAccessible::State state() const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;

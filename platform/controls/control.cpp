@@ -38,6 +38,12 @@ void Control::Move(float left, float top, float width, float height)
     applyGeometry();
 }
 
+void Control::setIndex(int index)
+{
+    index_ = index;
+    applyName();
+}
+
 void Control::setVisible(bool visible)
 {
     visible_ = visible;

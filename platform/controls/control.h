@@ -19,6 +19,12 @@ public:
     virtual ~Control();
 
     const std::string& Name() const { return name_; }
+    // Its place in a control array, or -1 for a control of its own.
+    int Index() const { return index_; }
+    void setIndex(int index);
+    // The name that tells it apart from every other control of its form: the name, and the index
+    // of an array's element ("picSrc1"). Accessibility tools address the control by it.
+    std::string UniqueName() const { return index_ < 0 ? name_ : name_ + std::to_string(index_); }
     Container& Parent() const { return parent_; }
 
     float Left() const { return left_; }
@@ -54,10 +60,12 @@ protected:
     virtual void applyVisible() {}
     virtual void applyEnabled() {}
     virtual void applyToolTip() {}
+    virtual void applyName() {}
 
 private:
     Container& parent_;
     std::string name_;
+    int index_ = -1;
     float left_;
     float top_;
     float width_;

@@ -17,6 +17,7 @@ public:
     {
         auto& slot = items_[index];
         slot = std::make_unique<T>(std::forward<Args>(args)...);
+        slot->setIndex(index);
         return *slot;
     }
 

@@ -46,6 +46,13 @@ void UserControl::setFocusChild(WindowedControl& child)
 {
     focusChild_ = &child;
     WindowedControl::widget().setFocusProxy(&child.widget());
+    applyName();
+}
+
+void UserControl::applyName()
+{
+    if (focusChild_)
+        focusChild_->widget().setObjectName(QString::fromStdString(UniqueName()));
 }
 
 void UserControl::AccessibleValueChanged()

@@ -56,6 +56,9 @@ protected:
 
 private:
     void applyGeometry() override;
+    // The focus child stands for the whole control and carries its name; the control's own widget
+    // stays unnamed, so that the child's name is the whole of its AutomationId.
+    void applyName() override;
     void widgetShown(bool shown) override;
     QSizeF applied_{-1, -1};
     WindowedControl* focusChild_ = nullptr;

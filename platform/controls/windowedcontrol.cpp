@@ -39,11 +39,13 @@ void WindowedControl::applyAll()
     applyVisible();
     applyEnabled();
     applyToolTip();
+    applyName();
 }
 
 void WindowedControl::applyGeometry() { widget_->setGeometry(pixelRect()); }
 void WindowedControl::applyVisible() { widget_->setVisible(Visible()); }
 void WindowedControl::applyEnabled() { widget_->setEnabled(Enabled()); }
+void WindowedControl::applyName() { widget_->setObjectName(QString::fromStdString(UniqueName())); }
 void WindowedControl::applyToolTip()
 {
     widget_->setToolTip(QString::fromStdString(ToolTipText()));

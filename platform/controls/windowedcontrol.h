@@ -32,6 +32,8 @@ protected:
     void applyVisible() override;
     void applyEnabled() override;
     void applyToolTip() override;
+    // The widget's object name is the control's unique name: UI Automation's AutomationId.
+    void applyName() override;
 
 private:
     std::unique_ptr<QWidget> widget_;

@@ -1,0 +1,159 @@
+// Reads a window as a Windows screen reader does, through UI Automation: every element in the tree
+// below the top-level window whose title begins with PREFIX, depth first, one line each (UTF-8):
+//   AutomationId|control type|name|left,top,width,height|keyboard-focusable|has-keyboard-focus|depth
+// after a first line "window|left,top,width,height" for the window itself. It walks the tree with
+// UiaNavigate and reads each property with UiaGetPropertyValue, which Wine implements; its COM
+// client's ElementFromHandle brings this program down under Wine 10.
+//   uiaread PREFIX      exit status 1 when no such window appears within 30 seconds
+#include <windows.h>
+#include <oleauto.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// UI Automation's flat client functions (uiautomationcore.dll), as its SDK header declares them.
+using Node = void*;
+struct Condition {
+    int type; // 0: true for every element
+};
+struct CacheRequest {
+    Condition* view;
+    int scope; // 1: the element alone
+    int* properties;
+    int propertyCount;
+    int* patterns;
+    int patternCount;
+    int elementMode; // 1: full elements, whose properties can be read
+};
+HRESULT(WINAPI* UiaNodeFromHandle)(HWND, Node*);
+HRESULT(WINAPI* UiaNavigate)(Node, int direction, Condition*, CacheRequest*, SAFEARRAY** data, BSTR* tree);
+HRESULT(WINAPI* UiaHUiaNodeFromVariant)(VARIANT*, Node*);
+HRESULT(WINAPI* UiaGetPropertyValue)(Node, int property, VARIANT*);
+BOOL(WINAPI* UiaNodeRelease)(Node);
+
+enum Direction { NextSibling = 1, FirstChild = 3 };
+enum Property { BoundingRectangle = 30001, ControlType = 30003, Name = 30005, HasKeyboardFocus = 30008,
+                IsKeyboardFocusable = 30009, AutomationId = 30011 };
+
+template <class F>
+bool Bind(HMODULE library, F& function, const char* name)
+{
+    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+    return function != nullptr;
+}
+
+// The element in a direction from node, or null.
+Node Navigate(Node node, Direction direction)
+{
+    Condition all{0};
+    CacheRequest request{&all, 1, nullptr, 0, nullptr, 0, 1};
+    SAFEARRAY* data = nullptr;
+    BSTR tree = nullptr;
+    Node found = nullptr;
+    if (SUCCEEDED(UiaNavigate(node, direction, &all, &request, &data, &tree)) && data) {
+        LONG at[2] = {0, 0};
+        VARIANT element;
+        VariantInit(&element);
+        if (SUCCEEDED(SafeArrayGetElement(data, at, &element)))
+            UiaHUiaNodeFromVariant(&element, &found);
+        SafeArrayDestroy(data);
+    }
+    SysFreeString(tree);
+    return found;
+}
+
+std::string Utf8(const wchar_t* text, int length)
+{
+    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    return out;
+}
+
+// One property as text: strings as they are, numbers in decimal, booleans 0 or 1, a rectangle as
+// left,top,width,height in whole pixels; "?" for what the provider does not give.
+std::string Read(Node node, Property property)
+{
+    VARIANT value;
+    VariantInit(&value);
+    std::string text = "?";
+    if (SUCCEEDED(UiaGetPropertyValue(node, property, &value))) {
+        if (value.vt == VT_BSTR)
+            text = value.bstrVal ? Utf8(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal))) : "";
+        else if (value.vt == VT_I4)
+            text = std::to_string(value.lVal);
+        else if (value.vt == VT_BOOL)
+            text = value.boolVal ? "1" : "0";
+        else if (value.vt == (VT_ARRAY | VT_R8) && value.parray && value.parray->rgsabound[0].cElements == 4) {
+            const auto* r = static_cast<const double*>(value.parray->pvData);
+            text = std::to_string(static_cast<int>(r[0])) + "," + std::to_string(static_cast<int>(r[1])) + ","
+                + std::to_string(static_cast<int>(r[2])) + "," + std::to_string(static_cast<int>(r[3]));
+        }
+    }
+    VariantClear(&value);
+    return text;
+}
+
+void PrintTree(Node parent, int depth)
+{
+    for (Node node = Navigate(parent, FirstChild); node;) {
+        std::printf("%s|%s|%s|%s|%s|%s|%d\n", Read(node, AutomationId).c_str(), Read(node, ControlType).c_str(),
+                    Read(node, Name).c_str(), Read(node, BoundingRectangle).c_str(), Read(node, IsKeyboardFocusable).c_str(),
+                    Read(node, HasKeyboardFocus).c_str(), depth);
+        PrintTree(node, depth + 1);
+        const Node next = Navigate(node, NextSibling);
+        UiaNodeRelease(node);
+        node = next;
+    }
+}
+
+struct Search {
+    std::wstring prefix;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
+{
+    auto& search = *reinterpret_cast<Search*>(data);
+    std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
+    if (!IsWindowVisible(window) || title.rfind(search.prefix, 0) != 0)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc != 2) {
+        std::fputs("usage: uiaread PREFIX\n", stderr);
+        return 2;
+    }
+    const HMODULE core = LoadLibraryW(L"uiautomationcore.dll");
+    if (!core || !Bind(core, UiaNodeFromHandle, "UiaNodeFromHandle") || !Bind(core, UiaNavigate, "UiaNavigate")
+        || !Bind(core, UiaHUiaNodeFromVariant, "UiaHUiaNodeFromVariant") || !Bind(core, UiaGetPropertyValue, "UiaGetPropertyValue")
+        || !Bind(core, UiaNodeRelease, "UiaNodeRelease")) {
+        std::fputs("no UI Automation client in uiautomationcore.dll\n", stderr);
+        return 1;
+    }
+    Search search{argv[1]};
+    for (int tries = 0; tries < 300 && !search.found; ++tries) {
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            Sleep(100);
+    }
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    Node window = nullptr;
+    if (!search.found || FAILED(UiaNodeFromHandle(search.found, &window)) || !window) {
+        std::fputs("no such window, or UI Automation does not reach it\n", stderr);
+        return 1;
+    }
+    std::printf("window|%s\n", Read(window, BoundingRectangle).c_str());
+    PrintTree(window, 0);
+    UiaNodeRelease(window);
+    CoUninitialize();
+    return 0;
+}
