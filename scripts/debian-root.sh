@@ -27,7 +27,11 @@ if [ ! -s "$tarball" ]; then
     rm -rf "$scratch"
     mv "$tarball.partial" "$tarball"
 fi
-rm -rf "$root"
+# A root that a run left with the host's folders mounted in it loses them first: never the host's files.
+if [ -d "$root" ]; then
+    grep -oE " $root/[^ ]+" /proc/mounts | sort -r | xargs -r -n 1 umount
+    rm -rf --one-file-system "$root"
+fi
 debootstrap "${options[@]}" --unpack-tarball="$tarball" "$codename" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
     || { echo "error: debootstrap failed; see $root.debootstrap.log" >&2; exit 1; }
 security="$codename-security"

@@ -21,8 +21,9 @@ tests=(libgtest-dev libgmock-dev
        weston qt6-wayland
        at-spi2-core python3-pyatspi python3-gi dbus-daemon
        desktop-file-utils lintian appstream)
-# Running the Windows build's tests: Wine, and GoogleTest's source for the cross-compiled tests.
-wine=(wine wine64 fonts-wine googletest)
+# Running the Windows build's tests: Wine, GoogleTest's source for the cross-compiled tests, and
+# debootstrap for the Debian 13 root whose Wine 10 reads the program through UI Automation.
+wine=(wine wine64 fonts-wine googletest debootstrap)
 
 purpose=${1:-}
 case $purpose in
