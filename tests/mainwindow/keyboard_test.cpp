@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QMenu>
 
 #include <vector>
 
@@ -112,23 +111,6 @@ TEST_F(Keyboard, ReturnPressesAButtonAndSpaceTogglesPause)
     form.cmdStop.SetFocus();
     Key(Qt::Key_Enter);
     ExpectState(RunState::Stopped);
-}
-
-TEST_F(Keyboard, TheDrawingAreasMenuOpensByKeyAndByRightClick)
-{
-    QMenu& menu = form.mnuPicture.widget();
-    QStringList commands;
-    for (const QAction* action : menu.actions())
-        commands << action->text() + " " + action->shortcut().toString();
-    EXPECT_EQ(commands.join(", ").toStdString(), "&Copy Picture Ctrl+C, &Save Picture As... Ctrl+S");
-    form.picDest.SetFocus();
-    Key(Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }, 2000)) << "Shift+F10";
-    QTest::keyClick(&menu, Qt::Key_Escape);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !menu.isVisible(); }, 2000));
-    QTest::mouseClick(window(), Qt::RightButton, {}, form.picDest.pixelRect().center());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return menu.isVisible(); }, 2000)) << "the right button";
-    QTest::keyClick(&menu, Qt::Key_Escape);
 }
 
 } // namespace
