@@ -2,10 +2,11 @@
 // below the top-level window whose title begins with PREFIX, depth first, one line each (UTF-8):
 //   AutomationId|control type|name|left,top,width,height|keyboard-focusable|has-keyboard-focus|depth
 // after a first line "window|left,top,width,height" for the window itself. It walks the tree with
-// UiaNavigate and reads each property with UiaGetPropertyValue, which Wine implements; its COM
-// client's ElementFromHandle brings this program down under Wine 10.
+// UiaNavigate and reads each property with UiaGetPropertyValue, which Wine implements (under Wine 10
+// its COM client's ElementFromHandle brings the caller down).
 //   uiaread PREFIX      exit status 1 when no such window appears within 30 seconds
-#include <windows.h>
+#include "topwindow.h"
+
 #include <oleauto.h>
 
 #include <cstdio>
@@ -64,13 +65,6 @@ Node Navigate(Node node, Direction direction)
     return found;
 }
 
-std::string Utf8(const wchar_t* text, int length)
-{
-    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-    return out;
-}
-
 // One property as text: strings as they are, numbers in decimal, booleans 0 or 1, a rectangle as
 // left,top,width,height in whole pixels; "?" for what the provider does not give.
 std::string Read(Node node, Property property)
@@ -80,15 +74,16 @@ std::string Read(Node node, Property property)
     std::string text = "?";
     if (SUCCEEDED(UiaGetPropertyValue(node, property, &value))) {
         if (value.vt == VT_BSTR)
-            text = value.bstrVal ? Utf8(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal))) : "";
+            text = value.bstrVal ? topwindow::Utf8(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal))) : "";
         else if (value.vt == VT_I4)
             text = std::to_string(value.lVal);
         else if (value.vt == VT_BOOL)
-            text = value.boolVal ? "1" : "0";
+            text = std::to_string(value.boolVal ? 1 : 0);
         else if (value.vt == (VT_ARRAY | VT_R8) && value.parray && value.parray->rgsabound[0].cElements == 4) {
             const auto* r = static_cast<const double*>(value.parray->pvData);
-            text = std::to_string(static_cast<int>(r[0])) + "," + std::to_string(static_cast<int>(r[1])) + ","
-                + std::to_string(static_cast<int>(r[2])) + "," + std::to_string(static_cast<int>(r[3]));
+            char rect[64];
+            std::snprintf(rect, sizeof rect, "%.0f,%.0f,%.0f,%.0f", r[0], r[1], r[2], r[3]);
+            text = rect;
         }
     }
     VariantClear(&value);
@@ -108,22 +103,6 @@ void PrintTree(Node parent, int depth)
     }
 }
 
-struct Search {
-    std::wstring prefix;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindTopLevel(HWND window, LPARAM data)
-{
-    auto& search = *reinterpret_cast<Search*>(data);
-    std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    title.resize(static_cast<std::size_t>(GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
-    if (!IsWindowVisible(window) || title.rfind(search.prefix, 0) != 0)
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -139,15 +118,10 @@ int wmain(int argc, wchar_t** argv)
         std::fputs("no UI Automation client in uiautomationcore.dll\n", stderr);
         return 1;
     }
-    Search search{argv[1]};
-    for (int tries = 0; tries < 300 && !search.found; ++tries) {
-        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
-            Sleep(100);
-    }
+    const HWND found = topwindow::WaitFor(argv[1]);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     Node window = nullptr;
-    if (!search.found || FAILED(UiaNodeFromHandle(search.found, &window)) || !window) {
+    if (!found || FAILED(UiaNodeFromHandle(found, &window)) || !window) {
         std::fputs("no such window, or UI Automation does not reach it\n", stderr);
         return 1;
     }
