@@ -29,7 +29,7 @@ if [ ! -s "$tarball" ]; then
 fi
 # A root that a run left with the host's folders mounted in it loses them first: never the host's files.
 if [ -d "$root" ]; then
-    grep -oE " $root/[^ ]+" /proc/mounts | sort -r | xargs -r -n 1 umount
+    { grep -oE " $root/[^ ]+" /proc/mounts || true; } | sort -r | xargs -r -n 1 umount
     rm -rf --one-file-system "$root"
 fi
 debootstrap "${options[@]}" --unpack-tarball="$tarball" "$codename" "$root" "$mirror" >"$root.debootstrap.log" 2>&1 \
