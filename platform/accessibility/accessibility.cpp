@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include "accessiblenotice.h"
 #include "checkbox.h"
 #include "combobox.h"
 #include "containerwidget.h"
@@ -25,8 +26,6 @@ constexpr bool ChooserAsList = true;
 #else
 constexpr bool ChooserAsList = false;
 #endif
-// The object of that item, a child of the chooser's widget.
-const char* const ChosenItem = "chosen";
 
 // A widget's state as the keyboard has it: focusable only where the Tab key stops, while enabled.
 QAccessible::State AsTabStop(QAccessible::State state, const QWidget& widget)
@@ -37,7 +36,7 @@ QAccessible::State AsTabStop(QAccessible::State state, const QWidget& widget)
 
 QAccessibleInterface* Describe(const QString&, QObject* object)
 {
-    if (object && object->objectName() == QLatin1String(ChosenItem) && object->parent() && !object->isWidgetType())
+    if (object && object->objectName() == QLatin1String(ValueItemName) && object->parent() && !object->isWidgetType())
         return new ChosenColorAccessible(object);
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
@@ -135,10 +134,10 @@ bool PictureBoxAccessible::listsChosenColor() const { return role() == QAccessib
 
 QObject* PictureBoxAccessible::chosenItem() const
 {
-    QObject* item = widget()->findChild<QObject*>(ChosenItem, Qt::FindDirectChildrenOnly);
+    QObject* item = widget()->findChild<QObject*>(ValueItemName, Qt::FindDirectChildrenOnly);
     if (!item) {
         item = new QObject(widget()); // the widget owns it
-        item->setObjectName(ChosenItem);
+        item->setObjectName(ValueItemName);
     }
     return item;
 }

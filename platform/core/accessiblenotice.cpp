@@ -12,6 +12,10 @@ void ReportTextChanged(QWidget& widget, const std::string& before, const std::st
         return;
     QAccessibleTextUpdateEvent event(&widget, 0, QString::fromStdString(before), QString::fromStdString(now));
     QAccessible::updateAccessibility(&event);
+    if (QObject* item = widget.findChild<QObject*>(ValueItemName, Qt::FindDirectChildrenOnly)) {
+        QAccessibleEvent selected(item, QAccessible::Selection);
+        QAccessible::updateAccessibility(&selected);
+    }
 }
 
 void ReportNameChanged(QWidget& widget)
