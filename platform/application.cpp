@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSettings>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -153,6 +154,18 @@ Application::Application(int& argc, char** argv, const About& about)
     StartupMessages::Release();
     NameDesktopEntry(about);
     InstallAccessibility();
+    KeepNoSettings();
+}
+
+void Application::KeepNoSettings()
+{
+    // Qt's file dialog keeps its settings in the native format, which outside Windows is a file:
+    // it goes beneath the program's own file, where no folder can ever be made. (On Windows the
+    // program shows Windows' own save dialog instead: filedialog.cpp.)
+    const QString nowhere = QCoreApplication::applicationFilePath() + "/settings";
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, scope, nowhere);
 }
 
 Application::~Application() = default;

@@ -37,6 +37,11 @@ public:
     // made after the call; the constructor makes it.
     static void UseWholeScaleFactors();
 
+    // The program writes no settings, and neither do the dialogs that Qt lends it (the save
+    // dialog would remember its folders and its look). The constructor calls it; it needs the
+    // application object.
+    static void KeepNoSettings();
+
     // Connects to the display. One that is configured but cannot be opened ends the program with
     // status 1 and one line on stderr that names it.
     Application(int& argc, char** argv, const About& about);

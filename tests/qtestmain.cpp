@@ -17,5 +17,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     platform::Application::UseWholeScaleFactors(); // as the program draws
     QApplication app(argc, argv);
+    platform::Application::KeepNoSettings(); // as the program keeps none
     return RUN_ALL_TESTS();
 }

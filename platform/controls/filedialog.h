@@ -6,8 +6,9 @@ namespace platform {
 
 class Form;
 
-// The platform's dialog for choosing a file to save into: the native one where the platform has
-// one (Windows), Qt's own elsewhere. Paths are UTF-8.
+// The platform's dialog for choosing a file to save into: Windows' own on Windows; elsewhere Qt's,
+// which is the desktop's own where the desktop lends Qt one. Neither keeps what it saw: the
+// program writes no settings (Application::KeepNoSettings). Paths are UTF-8.
 class FileDialog {
 public:
     explicit FileDialog(Form& owner) : owner_(owner) {}

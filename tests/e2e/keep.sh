@@ -15,4 +15,7 @@ app_pid=$!
 find_window
 start_then_pause 0.5
 kept_pictures_match "$work/kept.png"
+# Nothing else is written: no settings, not even those of Qt's save dialog.
+[ "$(cd "$work" && find . -newer "$work/window.png" -type f | grep -vxE '\./(kept|copied|area)\.png' || true)" = "" ] \
+    || fail "the program wrote $(cd "$work" && find . -newer "$work/window.png" -type f)"
 echo "1 passed, 0 failed"
