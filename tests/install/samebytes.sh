@@ -6,13 +6,16 @@ set -euo pipefail
 kind=$1 build=$2 source=$3 program=$4
 fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "$0")/../skip.sh"
-need cmake cpack python3
+need cmake
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 case $kind in
-deb) pack() { (cd "$build" && cpack -G DEB -B "$1" >/dev/null) && rm -rf "$1/_CPack_Packages"; } ;;
-windows) pack() {
+deb)
+    need cpack dpkg-deb
+    pack() { (cd "$build" && cpack -G DEB -B "$1" >/dev/null) && rm -rf "$1/_CPack_Packages"; } ;;
+windows)
+    pack() {
     cmake --build "$build" --target windows_release >/dev/null
     mkdir -p "$1" && cp "$build"/vemmick-*.zip "$build"/vemmick-*-setup.exe "$build"/SHA256SUMS "$1"
 } ;;

@@ -8,9 +8,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include <cmath>
 
