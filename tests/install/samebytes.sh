@@ -16,9 +16,9 @@ deb)
     pack() { (cd "$build" && cpack -G DEB -B "$1" >/dev/null) && rm -rf "$1/_CPack_Packages"; } ;;
 windows)
     pack() {
-    cmake --build "$build" --target windows_release >/dev/null
-    mkdir -p "$1" && cp "$build"/vemmick-*.zip "$build"/vemmick-*-setup.exe "$build"/SHA256SUMS "$1"
-} ;;
+        cmake --build "$build" --target windows_release >/dev/null
+        mkdir -p "$1" && cp "$build"/vemmick-*.zip "$build"/vemmick-*-setup.exe "$build"/SHA256SUMS "$1"
+    } ;;
 *) fail "no such kind: $kind" ;;
 esac
 pack "$work/first"
