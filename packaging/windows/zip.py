@@ -17,13 +17,13 @@ def main(zip_path, folder, epoch):
     base = os.path.dirname(os.path.abspath(folder))
     files = sorted(os.path.relpath(os.path.join(top, name), base).replace(os.sep, "/")
                    for top, _, names in os.walk(folder) for name in names)
-    with zipfile.ZipFile(zip_path, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as archive:
+    with zipfile.ZipFile(zip_path, "w") as archive:
         for name in files:
             entry = zipfile.ZipInfo(name, date)
             entry.external_attr = 0o100644 << 16
-            entry.compress_type = zipfile.ZIP_DEFLATED
             with open(os.path.join(base, name), "rb") as data:
-                archive.writestr(entry, data.read())
+                # An entry given as ZipInfo takes its compression from the call, not the archive.
+                archive.writestr(entry, data.read(), zipfile.ZIP_DEFLATED, 9)
 
 
 if __name__ == "__main__":

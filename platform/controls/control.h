@@ -19,8 +19,7 @@ public:
     virtual ~Control();
 
     const std::string& Name() const { return name_; }
-    // Its place in a control array, or -1 for a control of its own.
-    int Index() const { return index_; }
+    // Its place in a control array; a control of its own has none.
     void setIndex(int index);
     // The name that tells it apart from every other control of its form: the name, and the index
     // of an array's element ("picSrc1"). Accessibility tools address the control by it.

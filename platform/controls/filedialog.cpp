@@ -22,15 +22,13 @@ namespace {
 #ifdef Q_OS_WIN
 // Windows' own dialog, called without Qt's file dialog, which would keep the folders it saw in the
 // registry. The chosen path, or nothing when the user cancels.
-std::optional<QString> ShowWindowsSave(const QWidget& owner, const FileDialog& settings)
+std::optional<QString> ShowWindowsSave(const QWidget& owner, const FileDialog& settings, const QString& proposed)
 {
     // "PNG image (*.png)" as Windows takes it: "PNG image (*.png)", "*.png", each ending in a zero.
     const QString filter = QString::fromStdString(settings.Filter);
     const std::wstring filters = (filter + QChar(0) + filter.section('(', 1).section(')', 0, 0) + QChar(0)).toStdWString();
     // A full path opens the dialog in its folder.
-    std::wstring file = QDir::toNativeSeparators(QDir(QString::fromStdString(settings.InitDir)).filePath(
-                                                     QString::fromStdString(settings.FileName)))
-                            .toStdWString();
+    std::wstring file = QDir::toNativeSeparators(proposed).toStdWString();
     file.resize(32768, L'\0');
     const std::wstring title = QString::fromStdString(settings.DialogTitle).toStdWString();
     const std::wstring extension = QString::fromStdString(settings.DefaultExt).toStdWString();
@@ -50,14 +48,14 @@ std::optional<QString> ShowWindowsSave(const QWidget& owner, const FileDialog& s
 #endif
 
 // Qt's dialog, which is the desktop's own where the desktop lends Qt one.
-std::optional<QString> ShowQtSave(QWidget& owner, const FileDialog& settings)
+std::optional<QString> ShowQtSave(QWidget& owner, const FileDialog& settings, const QString& proposed)
 {
     QFileDialog dialog(&owner, QString::fromStdString(settings.DialogTitle), QString::fromStdString(settings.InitDir),
                        QString::fromStdString(settings.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString::fromStdString(settings.DefaultExt));
-    dialog.selectFile(QDir(QString::fromStdString(settings.InitDir)).filePath(QString::fromStdString(settings.FileName)));
+    dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -67,13 +65,14 @@ std::optional<QString> ShowQtSave(QWidget& owner, const FileDialog& settings)
 
 bool FileDialog::ShowSave()
 {
+    const QString proposed = QDir(QString::fromStdString(InitDir)).filePath(QString::fromStdString(FileName));
     std::optional<QString> path;
 #ifdef Q_OS_WIN
     if (QGuiApplication::platformName() == QLatin1String("windows"))
-        path = ShowWindowsSave(owner_.widget(), *this);
+        path = ShowWindowsSave(owner_.widget(), *this, proposed);
     else
 #endif
-        path = ShowQtSave(owner_.widget(), *this);
+        path = ShowQtSave(owner_.widget(), *this, proposed);
     if (!path)
         return false;
     const QFileInfo chosen(*path);

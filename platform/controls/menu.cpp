@@ -26,8 +26,6 @@ Menu::~Menu() = default;
 
 void Menu::Popup(const WindowedControl& control, int x, int y) { menu_->popup(control.widget().mapToGlobal(QPoint(x, y))); }
 
-bool Menu::Visible() const { return menu_->isVisible(); }
-
 MenuItem::MenuItem(Menu& menu, const std::string& caption, const std::string& shortcut)
     : action_(std::make_unique<QAction>(QString::fromStdString(caption)))
 {

@@ -26,7 +26,6 @@ public:
     // Shows the menu with its top-left corner at (x, y) of the control, in its pixels, and returns
     // at once: a chosen command's Click comes later, from the event loop.
     void Popup(const WindowedControl& control, int x, int y);
-    bool Visible() const;
 
     Form& form() const { return form_; }
     QMenu& widget() const { return *menu_; }

@@ -19,7 +19,7 @@ wine "$(ls "$work"/vemmick-*-windows-x64/vemmick.exe)" >"$work/vemmick.log" 2>&1
 app_pid=$!
 find_window 30
 
-# AutomationId|control type|name|left,top,width,height|keyboard-focusable|has-keyboard-focus|depth
+# AutomationId|control type|name|left,top,width,height|keyboard-focusable|has-keyboard-focus
 read_tree() { wine "$uiaread" "Vemmick 2" 2>/dev/null | tr -d '\r' >"$work/tree" || fail "uiaread read nothing"; }
 focused() { awk -F'|' 'NR > 1 && $6 == 1 {print $1}' "$work/tree"; }
 

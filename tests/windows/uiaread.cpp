@@ -1,6 +1,6 @@
 // Reads a window as a Windows screen reader does, through UI Automation: every element in the tree
 // below the top-level window whose title begins with PREFIX, depth first, one line each (UTF-8):
-//   AutomationId|control type|name|left,top,width,height|keyboard-focusable|has-keyboard-focus|depth
+//   AutomationId|control type|name|left,top,width,height|keyboard-focusable|has-keyboard-focus
 // after a first line "window|left,top,width,height" for the window itself. It walks the tree with
 // UiaNavigate and reads each property with UiaGetPropertyValue, which Wine implements (under Wine 10
 // its COM client's ElementFromHandle brings the caller down).
@@ -90,13 +90,13 @@ std::string Read(Node node, Property property)
     return text;
 }
 
-void PrintTree(Node parent, int depth)
+void PrintTree(Node parent)
 {
     for (Node node = Navigate(parent, FirstChild); node;) {
-        std::printf("%s|%s|%s|%s|%s|%s|%d\n", Read(node, AutomationId).c_str(), Read(node, ControlType).c_str(),
+        std::printf("%s|%s|%s|%s|%s|%s\n", Read(node, AutomationId).c_str(), Read(node, ControlType).c_str(),
                     Read(node, Name).c_str(), Read(node, BoundingRectangle).c_str(), Read(node, IsKeyboardFocusable).c_str(),
-                    Read(node, HasKeyboardFocus).c_str(), depth);
-        PrintTree(node, depth + 1);
+                    Read(node, HasKeyboardFocus).c_str());
+        PrintTree(node);
         const Node next = Navigate(node, NextSibling);
         UiaNodeRelease(node);
         node = next;
@@ -126,7 +126,7 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     }
     std::printf("window|%s\n", Read(window, BoundingRectangle).c_str());
-    PrintTree(window, 0);
+    PrintTree(window);
     UiaNodeRelease(window);
     CoUninitialize();
     return 0;
