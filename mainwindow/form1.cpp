@@ -77,7 +77,7 @@ Form1::Form1()
     cpOne.RGBChanged = [this] { cpOne_RGBChanged(); };
     cpTwo.RGBChanged = [this] { cpTwo_RGBChanged(); };
     Timer.Tick = [this] { Timer_Timer(); };
-    picDest.ContextMenu = [this](int x, int y) { picDest_ContextMenu(x, y); };
+    picDest.ContextMenu = [this](int x, int y, bool byKeyboard) { picDest_ContextMenu(x, y, byKeyboard); };
     mnuCopy.Click = [this] { mnuCopy_Click(); };
     mnuSave.Click = [this] { mnuSave_Click(); };
     dlgSave.DialogTitle = design::SaveDialogTitle;
@@ -165,7 +165,7 @@ void Form1::cpOne_RGBChanged() { picSrc(1).setBackColor(cpOne.RGBColor()); }
 
 void Form1::cpTwo_RGBChanged() { picSrc(0).setBackColor(cpTwo.RGBColor()); }
 
-void Form1::picDest_ContextMenu(int x, int y) { mnuPicture.Popup(picDest, x, y); }
+void Form1::picDest_ContextMenu(int x, int y, bool byKeyboard) { mnuPicture.Popup(picDest, x, y, byKeyboard); }
 
 void Form1::mnuCopy_Click() { platform::Clipboard::SetData(picDest.Image()); }
 

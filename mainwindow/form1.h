@@ -66,7 +66,7 @@ private:
     void cboDotSize_Click();
     void cpOne_RGBChanged();
     void cpTwo_RGBChanged();
-    void picDest_ContextMenu(int x, int y);
+    void picDest_ContextMenu(int x, int y, bool byKeyboard);
     void mnuCopy_Click();
     void mnuSave_Click();
     void ShowGridSize();

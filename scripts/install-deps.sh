@@ -15,11 +15,11 @@ package=(dpkg-dev file)
 # from Debian's source when none is at hand (scripts/build-qt-mingw.sh).
 windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis patch xz-utils)
 # The Linux tests: unit and GUI tests, the real program in Xvfb and under weston, a screen reader's
-# view, the package's checks.
+# view and Orca's speech, the package's checks.
 tests=(libgtest-dev libgmock-dev
        xvfb xauth xdotool xclip imagemagick x11-utils x11-xserver-utils fonts-dejavu-core
        weston qt6-wayland
-       at-spi2-core python3-pyatspi python3-gi dbus-daemon
+       at-spi2-core python3-pyatspi python3-gi dbus-daemon orca
        desktop-file-utils lintian appstream)
 # Running the Windows build's tests: Wine, GoogleTest's source for the cross-compiled tests, and
 # debootstrap for the Debian 13 root whose Wine 10 reads the program through UI Automation.

@@ -9,6 +9,9 @@
 #include "usercontrol.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWindow>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
@@ -21,11 +24,16 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // Windows' screen readers know no colour chooser (UI Automation has no such control type), but
 // they know a list: there a colour chooser is a list whose one item, selected, is the chosen colour.
+// Elsewhere it stays a colour chooser, and since Orca reads such a chooser's name only from a
+// label and its colour from nothing it offers, it carries a label of its own, and every picture
+// box tells its colour as its description, which Orca speaks after the name and again whenever it
+// changes (core/accessiblenotice.cpp).
 #ifdef Q_OS_WIN
 constexpr bool ChooserAsList = true;
 #else
 constexpr bool ChooserAsList = false;
 #endif
+constexpr bool ValueAsDescription = !ChooserAsList;
 
 // A widget's state as the keyboard has it: focusable only where the Tab key stops, while enabled.
 QAccessible::State AsTabStop(QAccessible::State state, const QWidget& widget)
@@ -36,8 +44,14 @@ QAccessible::State AsTabStop(QAccessible::State state, const QWidget& widget)
 
 QAccessibleInterface* Describe(const QString&, QObject* object)
 {
-    if (object && object->objectName() == QLatin1String(ValueItemName) && object->parent() && !object->isWidgetType())
-        return new ChosenColorAccessible(object);
+    if (object && object->parent() && !object->isWidgetType()) {
+        if (object->objectName() == QLatin1String(ValueItemName))
+            return new ChosenColorAccessible(object);
+        if (object->objectName() == QLatin1String(LabelItemName))
+            return new ControlLabelAccessible(object);
+    }
+    if (object && object == QCoreApplication::instance())
+        return new ApplicationAccessible;
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
@@ -63,12 +77,49 @@ void InstallAccessibility()
     (void)installed;
 }
 
+QList<QAccessibleInterface*> ApplicationAccessible::menus() const
+{
+    QList<QAccessibleInterface*> menus;
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->type() == Qt::Popup && window->isVisible())
+            if (QAccessibleInterface* root = window->accessibleRoot())
+                menus.append(root);
+    return menus;
+}
+
+int ApplicationAccessible::childCount() const { return QAccessibleApplication::childCount() + static_cast<int>(menus().size()); }
+
+QAccessibleInterface* ApplicationAccessible::child(int index) const
+{
+    const int windows = QAccessibleApplication::childCount();
+    const QList<QAccessibleInterface*> open = menus();
+    return index >= windows && index - windows < open.size() ? open[index - windows] : QAccessibleApplication::child(index);
+}
+
+int ApplicationAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    const int index = QAccessibleApplication::indexOfChild(child);
+    if (index >= 0 || !child)
+        return index;
+    const QList<QAccessibleInterface*> open = menus();
+    for (int i = 0; i < open.size(); ++i)
+        if (open[i]->object() == child->object())
+            return QAccessibleApplication::childCount() + i;
+    return -1;
+}
+
 QString ValueText::text(int start, int end) const
 {
     const QString value = valueText();
     if (end < 0 || end > value.size())
         end = static_cast<int>(value.size());
     return start < 0 || start >= end ? QString() : value.mid(start, end - start);
+}
+
+void ValueText::selection(int, int* start, int* end) const
+{
+    *start = 0;
+    *end = valueChosen() ? characterCount() : 0;
 }
 
 QString ValueText::attributes(int, int* start, int* end) const
@@ -132,15 +183,20 @@ QAccessible::State PictureBoxAccessible::state() const { return AsTabStop(QAcces
 
 bool PictureBoxAccessible::listsChosenColor() const { return role() == QAccessible::List; }
 
-QObject* PictureBoxAccessible::chosenItem() const
+bool PictureBoxAccessible::labelsChooser() const { return role() == QAccessible::ColorChooser; }
+
+QObject* PictureBoxAccessible::item() const
 {
-    QObject* item = widget()->findChild<QObject*>(ValueItemName, Qt::FindDirectChildrenOnly);
+    const char* name = listsChosenColor() ? ValueItemName : LabelItemName;
+    QObject* item = widget()->findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
     if (!item) {
         item = new QObject(widget()); // the widget owns it
-        item->setObjectName(ValueItemName);
+        item->setObjectName(name);
     }
     return item;
 }
+
+bool PictureBoxAccessible::hasItem() const { return host() && (listsChosenColor() || labelsChooser()); }
 
 QAccessibleInterface* PictureBoxAccessible::parent() const
 {
@@ -151,22 +207,29 @@ QAccessibleInterface* PictureBoxAccessible::parent() const
 int PictureBoxAccessible::childCount() const
 {
     if (host())
-        return listsChosenColor() ? 1 : 0;
+        return hasItem() ? 1 : 0;
     return QAccessibleWidget::childCount();
 }
 
 QAccessibleInterface* PictureBoxAccessible::child(int index) const
 {
     if (host())
-        return index == 0 && listsChosenColor() ? QAccessible::queryAccessibleInterface(chosenItem()) : nullptr;
+        return index == 0 && hasItem() ? QAccessible::queryAccessibleInterface(item()) : nullptr;
     return QAccessibleWidget::child(index);
 }
 
 int PictureBoxAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
     if (host())
-        return child && listsChosenColor() && child->object() == chosenItem() ? 0 : -1;
+        return child && hasItem() && child->object() == item() ? 0 : -1;
     return QAccessibleWidget::indexOfChild(child);
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> PictureBoxAccessible::relations(QAccessible::Relation match) const
+{
+    if (host() && labelsChooser() && (match & QAccessible::Label))
+        return {{QAccessible::queryAccessibleInterface(item()), QAccessible::Label}};
+    return QAccessibleWidget::relations(match);
 }
 
 QRect PictureBoxAccessible::rect() const
@@ -184,7 +247,7 @@ QString PictureBoxAccessible::text(QAccessible::Text t) const
     switch (t) {
     case QAccessible::Name: return control ? Q(control->AccessibleName()) : QAccessibleWidget::text(t);
     case QAccessible::Value: return valueText();
-    case QAccessible::Description: return {}; // the tooltip is the name already
+    case QAccessible::Description: return ValueAsDescription ? valueText() : QString(); // the tooltip is the name already
     default: return QAccessibleWidget::text(t);
     }
 }
@@ -222,6 +285,36 @@ QAccessible::State ChosenColorAccessible::state() const
     state.selectable = true;
     state.selected = true;
     return state;
+}
+
+ControlLabelAccessible::ControlLabelAccessible(QObject* item) : QAccessibleObject(item) {}
+
+QAccessibleInterface* ControlLabelAccessible::parent() const { return QAccessible::queryAccessibleInterface(object()->parent()); }
+
+QString ControlLabelAccessible::text(QAccessible::Text t) const
+{
+    const QAccessibleInterface* control = parent();
+    return t == QAccessible::Name && control ? control->text(QAccessible::Name) : QString();
+}
+
+QRect ControlLabelAccessible::rect() const
+{
+    const QAccessibleInterface* control = parent();
+    return control ? control->rect() : QRect();
+}
+
+QAccessible::State ControlLabelAccessible::state() const
+{
+    QAccessible::State state;
+    state.invisible = true;
+    return state;
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> ControlLabelAccessible::relations(QAccessible::Relation match) const
+{
+    if (match & QAccessible::Labelled)
+        return {{parent(), QAccessible::Labelled}};
+    return {};
 }
 
 ToggleButtonAccessible::ToggleButtonAccessible(QPushButton* button) : QAccessibleWidget(button, QAccessible::Button) {}

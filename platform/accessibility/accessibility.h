@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QString>
 
@@ -24,13 +25,29 @@ class WindowedControl;
 // Installs the factory that gives the program's widgets the descriptions below; once is enough.
 void InstallAccessibility();
 
+// The program: its windows, and its open menus after them. Qt leaves the menus out, although each
+// names the program as its parent, and Orca then takes an open menu for a thing gone and reads it
+// without its name.
+class ApplicationAccessible : public QAccessibleApplication {
+public:
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+
+private:
+    QList<QAccessibleInterface*> menus() const;
+};
+
 // A read-only text: the value of a control that has no text of its own to edit.
 class ValueText : public QAccessibleTextInterface {
 public:
     virtual QString valueText() const = 0;
 
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
+    // Whether the value stands for what the user has chosen in the control, and so is selected.
+    virtual bool valueChosen() const { return false; }
+
+    void selection(int, int* start, int* end) const override;
+    int selectionCount() const override { return valueChosen() ? 1 : 0; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
@@ -60,7 +77,8 @@ private:
 // A picture box: an image named as the control, whose value is its colour. The focus child of a
 // user control stands for the whole control instead: one focusable object of the control's kind,
 // at the control's place on the screen, named and valued by it (on Windows a colour chooser is a
-// list of one selected item, the chosen colour: ChosenColorAccessible). Which of the two it is, is
+// list of one selected item, the chosen colour: ChosenColorAccessible; elsewhere a colour chooser
+// labelled by its one item, ControlLabelAccessible). Which of the two it is, is
 // looked up on every call: a screen reader may ask before the user control has chosen its focus
 // child. Every control here is focusable only while it is enabled, as the Tab key stops on it.
 class PictureBoxAccessible : public QAccessibleWidget, public ValueText {
@@ -72,16 +90,21 @@ public:
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override;
     QRect rect() const override;
     QString text(QAccessible::Text t) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
     QString valueText() const override;
+    bool valueChosen() const override { return host() != nullptr; }
 
 private:
     // The user control that this box stands for, or null.
     const UserControl* host() const;
     bool listsChosenColor() const;
-    QObject* chosenItem() const;
+    bool labelsChooser() const;
+    // The one item of the user control: its chosen colour or its label.
+    bool hasItem() const;
+    QObject* item() const;
     const WindowedControl& control_;
 };
 
@@ -97,6 +120,22 @@ public:
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override;
+};
+
+// The label of a colour chooser, named as the control: a screen reader that takes a chooser's
+// name only from its label reads it here. It shows nothing of its own.
+class ControlLabelAccessible : public QAccessibleObject {
+public:
+    explicit ControlLabelAccessible(QObject* item);
+    QAccessibleInterface* parent() const override;
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override;
+    QString text(QAccessible::Text t) const override;
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
 };
 

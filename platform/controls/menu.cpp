@@ -1,5 +1,6 @@
 #include "menu.h"
 
+#include "accessiblenotice.h"
 #include "controlstyle.h"
 #include "form.h"
 #include "windowedcontrol.h"
@@ -24,7 +25,13 @@ Menu::Menu(Form& form, const std::string& name) : form_(form), menu_(std::make_u
 
 Menu::~Menu() = default;
 
-void Menu::Popup(const WindowedControl& control, int x, int y) { menu_->popup(control.widget().mapToGlobal(QPoint(x, y))); }
+void Menu::Popup(const WindowedControl& control, int x, int y, bool byKeyboard)
+{
+    menu_->popup(control.widget().mapToGlobal(QPoint(x, y)));
+    ReportFocus(*menu_);
+    if (byKeyboard && !menu_->actions().isEmpty())
+        menu_->setActiveAction(menu_->actions().first());
+}
 
 MenuItem::MenuItem(Menu& menu, const std::string& caption, const std::string& shortcut)
     : action_(std::make_unique<QAction>(QString::fromStdString(caption)))

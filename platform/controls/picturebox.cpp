@@ -52,13 +52,13 @@ protected:
     {
         const bool byKeyboard = event->reason() == QContextMenuEvent::Keyboard;
         const QPoint at = byKeyboard ? QPoint(owner_.borderWidth(), owner_.borderWidth()) : event->pos();
-        owner_.ContextMenu(at.x(), at.y());
+        owner_.ContextMenu(at.x(), at.y(), byKeyboard);
     }
     void keyPressEvent(QKeyEvent* event) override
     {
         // The platforms turn the Menu key into a context menu event; Shift+F10 is ours to turn.
         if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-            owner_.ContextMenu(owner_.borderWidth(), owner_.borderWidth());
+            owner_.ContextMenu(owner_.borderWidth(), owner_.borderWidth(), true);
             return;
         }
         const int code = KeyCodeOf(event->key());

@@ -37,8 +37,8 @@ public:
     // (key code, shift)
     Event<int, int> KeyDown;
     // A user asks for the box's menu: the right button at (x, y) of the box, in pixels, or the
-    // Menu key or Shift+F10 while it has the focus, at its top-left inner corner.
-    Event<int, int> ContextMenu;
+    // Menu key or Shift+F10 while it has the focus, at its top-left inner corner. (x, y, by keyboard)
+    Event<int, int, bool> ContextMenu;
     Event<> GotFocus;
     Event<> LostFocus;
 

@@ -59,7 +59,7 @@ void UserControl::AccessibleValueChanged()
 {
     const std::string now = AccessibleValue();
     if (focusChild_)
-        ReportTextChanged(focusChild_->widget(), reportedValue_, now);
+        ReportChoiceChanged(focusChild_->widget(), reportedValue_, now);
     reportedValue_ = now;
 }
 

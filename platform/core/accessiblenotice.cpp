@@ -12,10 +12,40 @@ void ReportTextChanged(QWidget& widget, const std::string& before, const std::st
         return;
     QAccessibleTextUpdateEvent event(&widget, 0, QString::fromStdString(before), QString::fromStdString(now));
     QAccessible::updateAccessibility(&event);
+#ifndef Q_OS_WIN
+    QAccessibleEvent described(&widget, QAccessible::DescriptionChanged); // the value, as a description
+    QAccessible::updateAccessibility(&described);
+#endif
+}
+
+void ReportChoiceChanged(QWidget& widget, const std::string& before, const std::string& now)
+{
+    if (!QAccessible::isActive())
+        return;
+#ifdef Q_OS_WIN
+    ReportTextChanged(widget, before, now);
     if (QObject* item = widget.findChild<QObject*>(ValueItemName, Qt::FindDirectChildrenOnly)) {
         QAccessibleEvent selected(item, QAccessible::Selection);
         QAccessible::updateAccessibility(&selected);
     }
+#else
+    // Orca speaks selected text that is inserted, but calls the removal of the selected text
+    // "Selection deleted": the new text is told as inserted in place of the old, the old not as
+    // removed.
+    (void)before;
+    QAccessibleTextInsertEvent event(&widget, 0, QString::fromStdString(now));
+    QAccessible::updateAccessibility(&event);
+    QAccessibleEvent described(&widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+#endif
+}
+
+void ReportFocus(QWidget& widget)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(&widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ReportNameChanged(QWidget& widget)
