@@ -45,8 +45,11 @@ package: build-release
 
 windows:
 	@./scripts/install-deps.sh windows
+	gif=$${XDG_CACHE_HOME:-$$HOME/.cache}/vemmick/giflib-mingw; \
+	[ -f $$gif/lib/libgif.a ] || ./scripts/build-giflib-mingw.sh $$gif; \
 	qt=$$(./scripts/qt-mingw.sh) && cmake -S . -B build-windows $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DGIF_INCLUDE_DIR=$$gif/include -DGIF_LIBRARY=$$gif/lib/libgif.a \
 	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
 	    -DVEMMICK_BENCH=OFF -DVEMMICK_TESTS=$(WINDOWS_TESTS)
 	cmake --build build-windows -j $(JOBS)

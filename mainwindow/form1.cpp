@@ -4,7 +4,7 @@
 //   1. state change  world_.StepAntMarking flips the cell under the ant and sets its mark in the
 //                    same write (simulation/antworld.h); the mark says "already queued".
 //   2. queue         dots_.add keeps each cell flipped in this cycle once (mainwindow/dotqueue.h).
-//   3. dot copy      dots_.flush hands each queued cell back; Unmark clears its mark and gives its
+//   3. dot copy      (mainwindow/runcycle.h) dots_.flush hands each queued cell back; Unmark clears its mark and gives its
 //                    final state, and BitBlt copies that state's swatch into picDest's surface
 //                    (platform/pixels/dotcopy.h).
 //   4. changed tiles each copy marks the 32-pixel tile it drew into (platform/pixels/surface.h).
@@ -20,8 +20,10 @@
 #include "msgbox.h"
 #include "picturefile.h"
 #include "pictures.h"
+#include "runcycle.h"
 
 #include <charconv>
+#include <memory>
 #include <string>
 
 namespace mainwindow {
@@ -56,7 +58,9 @@ Form1::Form1()
     , mnuPicture(*this, design::PictureMenuName)
     , mnuCopy(mnuPicture, design::CopyCaption, design::CopyShortcut)
     , mnuSave(mnuPicture, design::SaveCaption, design::SaveShortcut)
+    , mnuSaveAnimation(mnuPicture, design::SaveAnimationCaption, design::SaveAnimationShortcut)
     , dlgSave(*this)
+    , saveTask_(*this)
 {
     picSrc.Load(1, *this, design::picSrc1, design::StartColorOne, platform::BorderFixedSingle);
     picSrc.Load(0, *this, design::picSrc0, design::StartColorTwo, platform::BorderFixedSingle);
@@ -80,9 +84,8 @@ Form1::Form1()
     picDest.ContextMenu = [this](int x, int y, bool byKeyboard) { picDest_ContextMenu(x, y, byKeyboard); };
     mnuCopy.Click = [this] { mnuCopy_Click(); };
     mnuSave.Click = [this] { mnuSave_Click(); };
-    dlgSave.DialogTitle = design::SaveDialogTitle;
-    dlgSave.Filter = design::PictureFilter;
-    dlgSave.DefaultExt = design::PictureExtension;
+    mnuSaveAnimation.Click = [this] { mnuSaveAnimation_Click(); };
+    mnuSaveAnimation.setEnabled(false); // until a run has drawn its first cycle
     dlgSave.InitDir = platform::PicturesFolder();
 }
 
@@ -133,6 +136,8 @@ void Form1::cmdStart_Click()
     world_.ResetWorld(picDest.ScaleWidth(), picDest.ScaleHeight());
     dots_.reset(world_.storeSize());
     picDest.Cls();
+    recording_.Begin(static_cast<int>(picDest.ScaleWidth()), static_cast<int>(picDest.ScaleHeight()), world_.dotSize(), picDest.BackColor());
+    mnuSaveAnimation.setEnabled(false);
 }
 
 void Form1::cmdStop_Click()
@@ -141,11 +146,16 @@ void Form1::cmdStop_Click()
     chkPause.setEnabled(false);
     Timer.setEnabled(false);
     cboDotSize.setEnabled(true);
+    recording_.End();
 }
 
 void Form1::chkPause_Click() { Timer.setEnabled(chkPause.Value() != 1); }
 
-void Form1::cmdClear_Click() { picDest.Cls(); }
+void Form1::cmdClear_Click()
+{
+    picDest.Cls();
+    recording_.Clear();
+}
 
 void Form1::cboSteps_Click() { stepsPerCycle_ = ToInt32(cboSteps.Text()); }
 
@@ -173,6 +183,9 @@ void Form1::mnuSave_Click()
 {
     // The picture of this moment: a run goes on while the dialog is open.
     const platform::Picture picture = picDest.Image();
+    dlgSave.DialogTitle = design::SaveDialogTitle;
+    dlgSave.Filter = design::PictureFilter;
+    dlgSave.DefaultExt = design::PictureExtension;
     dlgSave.FileName = design::PictureFileName;
     if (!dlgSave.ShowSave())
         return;
@@ -183,21 +196,41 @@ void Form1::mnuSave_Click()
     }
 }
 
+void Form1::mnuSaveAnimation_Click()
+{
+    if (saveTask_.Busy() || recording_.cycleCount() == 0)
+        return;
+    // The run up to this moment: it goes on while the dialog is open and while the file is made.
+    auto run = std::make_shared<RunRecording>(recording_);
+    run->setLastInterval(cycleInterval_);
+    dlgSave.DialogTitle = design::SaveAnimationDialogTitle;
+    dlgSave.Filter = design::AnimationFilter;
+    dlgSave.DefaultExt = design::AnimationExtension;
+    dlgSave.FileName = design::AnimationFileName;
+    if (!dlgSave.ShowSave())
+        return;
+    const std::string path = dlgSave.FileName;
+    saveTask_.Start(
+        design::SavingAnimation,
+        [run, path](platform::TaskProgress& progress) {
+            run->SaveAnimation(path, progress, design::MaxAnimationFrames, design::MaxAnimationBytes);
+        },
+        [this, path](const std::string& error) {
+            if (!error.empty())
+                platform::MsgBox(*this, "The animation could not be saved as\n" + path + "\n\n" + error, design::ProgramTitle);
+        });
+}
+
 void Form1::Timer_Timer()
 {
     if (!world_.hasWorld())
         return; // the timer only runs after Start; nothing to step before a world exists
     destDC = picDest.hDC();
-    const std::int32_t n = stepsPerCycle_;
-    for (std::int32_t i = 1; i <= n; ++i)
-        world_.StepAntMarking([this](std::int32_t x, std::int32_t y, std::uint8_t, std::uint32_t isNew) { dots_.add(x, y, isNew); });
-    // The dot of each flipped cell, from the swatch of its final state.
-    const std::int32_t size = world_.dotSize();
+    recording_.Cycle(stepsPerCycle_, cycleInterval_, picSrc(0).BackColor(), picSrc(1).BackColor());
     const platform::DeviceContext swatch[2] = {picSrc(0).hDC(), picSrc(1).hDC()};
-    dots_.flush([&](std::int32_t x, std::int32_t y) {
-        BitBlt(destDC, (x - 1) * size, (y - 1) * size, size, size, swatch[world_.Unmark(x, y)], 0, 0, platform::SRCCOPY);
-    });
+    RunCycle(world_, dots_, destDC, swatch, stepsPerCycle_);
     picDest.Refresh();
+    mnuSaveAnimation.setEnabled(true);
     const sim::Shares shares = world_.ColorShares();
     setCaption(sim::RunCaption(world_.gridWidth(), world_.gridHeight(), world_.stepCount(), shares.colorOne, shares.colorTwo));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "antworld.h"
+#include "backgroundtask.h"
 #include "checkbox.h"
 #include "colorpic.h"
 #include "combobox.h"
@@ -11,6 +12,7 @@
 #include "form.h"
 #include "menu.h"
 #include "picturebox.h"
+#include "runrecording.h"
 #include "surface.h"
 #include "timer.h"
 
@@ -21,7 +23,8 @@ namespace mainwindow {
 // The program's window: a row of controls along the top (Clear, Start, Stop, Pause, the interval,
 // steps and dot-size lists, and the two colour swatches with their pickers) above the drawing area,
 // where the ant runs on a timer and every flipped cell is drawn as a square dot. The drawing
-// area's menu copies or saves the picture; neither touches the run.
+// area's menu copies or saves the picture, or saves the run since its Start as an animation; none
+// of them touches the run.
 class Form1 : public platform::Form {
 public:
     Form1();
@@ -44,12 +47,15 @@ public:
     platform::Menu mnuPicture;
     platform::MenuItem mnuCopy;
     platform::MenuItem mnuSave;
+    platform::MenuItem mnuSaveAnimation;
     platform::FileDialog dlgSave;
 
     const sim::AntWorld& world() const { return world_; }
     std::int32_t stepsPerCycle() const { return stepsPerCycle_; }
     std::int32_t cycleInterval() const { return cycleInterval_; }
     std::int32_t dotSize() const { return world_.dotSize(); }
+    const RunRecording& recording() const { return recording_; }
+    platform::BackgroundTask& saveTask() { return saveTask_; }
 
     // One timer cycle, as a tick runs it.
     void Timer_Timer();
@@ -69,6 +75,7 @@ private:
     void picDest_ContextMenu(int x, int y, bool byKeyboard);
     void mnuCopy_Click();
     void mnuSave_Click();
+    void mnuSaveAnimation_Click();
     void ShowGridSize();
 
     sim::AntWorld world_;
@@ -76,6 +83,8 @@ private:
     platform::DeviceContext destDC;
     std::int32_t stepsPerCycle_ = 0;
     std::int32_t cycleInterval_ = 0;
+    RunRecording recording_;
+    platform::BackgroundTask saveTask_;
 };
 
 } // namespace mainwindow

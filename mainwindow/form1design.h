@@ -65,6 +65,17 @@ inline constexpr const char* SaveDialogTitle = "Save Picture As";
 inline constexpr const char* PictureFilter = "PNG image (*.png)";
 inline constexpr const char* PictureExtension = "png";
 inline constexpr const char* PictureFileName = "vemmick.png";
+inline constexpr const char* SaveAnimationCaption = "Save &Animation As...";
+inline constexpr const char* SaveAnimationShortcut = "Ctrl+Shift+S";
+inline constexpr const char* SaveAnimationDialogTitle = "Save Animation As";
+inline constexpr const char* AnimationFilter = "GIF animation (*.gif)";
+inline constexpr const char* AnimationExtension = "gif";
+inline constexpr const char* AnimationFileName = "vemmick.gif";
+inline constexpr const char* SavingAnimation = "Saving the animation...";
+// A saved run keeps at most this many frames and about this many bytes: a longer or busier run is
+// sampled evenly.
+inline constexpr int MaxAnimationFrames = 1500;
+inline constexpr std::size_t MaxAnimationBytes = 50'000'000;
 // The program's name, as its messages are titled.
 inline constexpr const char* ProgramTitle = "Vemmick 2";
 

@@ -6,7 +6,7 @@ set -euo pipefail
 
 # One list a need; no package is in two lists.
 # Building the program and running it.
-build=(cmake g++ make ninja-build pkg-config python3 qt6-base-dev libgl-dev)
+build=(cmake g++ make ninja-build pkg-config python3 qt6-base-dev libgl-dev libgif-dev)
 # The benchmarks.
 bench=(libbenchmark-dev)
 # The Debian package: its dependencies found by dpkg-shlibdeps.
@@ -30,7 +30,7 @@ case $purpose in
 run) packages=("${build[@]}") what="building and running the program" ;;
 bench) packages=("${build[@]}" "${bench[@]}") what="the benchmarks" ;;
 package) packages=("${build[@]}" "${package[@]}") what="the Debian package" ;;
-windows) packages=("${build[@]}" "${windows[@]}") what="the Windows build" ;;
+windows) packages=("${build[@]}" "${windows[@]}" dpkg-dev) what="the Windows build" ;; # dpkg-source unpacks giflib
 test) packages=("${build[@]}" "${bench[@]}" "${package[@]}" "${windows[@]}" "${tests[@]}" "${wine[@]}")
       what="the tests, on Linux and under Wine" ;;
 *)

@@ -46,4 +46,6 @@ MenuItem::MenuItem(Menu& menu, const std::string& caption, const std::string& sh
 
 MenuItem::~MenuItem() = default;
 
+void MenuItem::setEnabled(bool enabled) { action_->setEnabled(enabled); }
+
 } // namespace platform

@@ -49,6 +49,8 @@ public:
     MenuItem& operator=(const MenuItem&) = delete;
 
     Event<> Click;
+    // A disabled command shows greyed and does nothing, from the menu or by its shortcut.
+    void setEnabled(bool enabled);
 
 private:
     std::unique_ptr<QAction> action_;

@@ -31,7 +31,7 @@ done < <(find "$folder" -iname '*.exe' -print0 -o -iname '*.dll' -print0)
 for dll in "$folder"/*.dll; do
     [ -n "${loaded[$(basename "$dll" | tr 'A-Z' 'a-z')]:-}" ] || fail "$(basename "$dll") is in the folder, but nothing loads it"
 done
-for f in platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt LICENSE-Qt-LGPL-3.0.txt README.txt; do
+for f in platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt LICENSE-Qt-LGPL-3.0.txt LICENSE-giflib.txt README.txt; do
     [ -f "$folder/$f" ] || fail "the folder lacks $f"
 done
 grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' "$folder/LICENSE-Qt-LGPL-3.0.txt" || fail "Qt's licence text is not the LGPL"

@@ -1,0 +1,198 @@
+#include "animationfile.h"
+
+#include "picturefile.h"
+
+#include <gif_lib.h>
+
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_map>
+
+namespace platform {
+
+namespace {
+
+constexpr std::uint32_t ColorMask = 0x00FFFFFFU; // a surface pixel is 0xFFRRGGBB
+
+// GIF's colour tables have a power of two entries, 256 at the most: one stays for transparency.
+constexpr std::size_t MaxColors = 255;
+
+int OnePowerAbove(std::size_t n)
+{
+    int size = 2;
+    while (static_cast<std::size_t>(size) < n)
+        size *= 2;
+    return size;
+}
+
+} // namespace
+
+struct AnimationFile::Encoder {
+    GifFileType* gif = nullptr;
+    ~Encoder()
+    {
+        if (gif)
+            EGifCloseFile(gif, nullptr);
+    }
+};
+
+namespace {
+
+int Append(GifFileType* gif, const GifByteType* data, int length)
+{
+    auto& bytes = *static_cast<std::vector<std::uint8_t>*>(gif->UserData);
+    bytes.insert(bytes.end(), data, data + length);
+    return length;
+}
+
+void Check(int result)
+{
+    // The encoder writes into memory only: it fails only where memory runs out.
+    if (result != GIF_OK)
+        throw std::bad_alloc();
+}
+
+} // namespace
+
+AnimationFile::AnimationFile(int width, int height)
+    : width_(width), height_(height), shown_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0)
+    , next_(shown_.size()), encoder_(std::make_unique<Encoder>())
+{
+    int error = 0;
+    encoder_->gif = EGifOpen(&bytes_, Append, &error);
+    if (!encoder_->gif)
+        throw std::bad_alloc();
+    EGifSetGifVersion(encoder_->gif, true);
+    Check(EGifPutScreenDesc(encoder_->gif, width, height, 8, 0, nullptr));
+    // Loops for ever.
+    static const GifByteType netscape[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
+    static const GifByteType loop[] = {1, 0, 0};
+    Check(EGifPutExtensionLeader(encoder_->gif, APPLICATION_EXT_FUNC_CODE));
+    Check(EGifPutExtensionBlock(encoder_->gif, sizeof netscape, netscape));
+    Check(EGifPutExtensionBlock(encoder_->gif, sizeof loop, loop));
+    Check(EGifPutExtensionTrailer(encoder_->gif));
+}
+
+AnimationFile::~AnimationFile() = default;
+
+void AnimationFile::AddFrame(const Surface& picture, int delay)
+{
+    const std::uint32_t* bits = picture.bits();
+    int left = width_, top = height_, right = -1, bottom = -1;
+    for (int y = 0; y < height_; ++y) {
+        const std::uint32_t* row = bits + y * picture.stride();
+        std::uint32_t* to = next_.data() + static_cast<std::ptrdiff_t>(y) * width_;
+        const std::uint32_t* was = shown_.data() + static_cast<std::ptrdiff_t>(y) * width_;
+        for (int x = 0; x < width_; ++x) {
+            to[x] = row[x] & ColorMask;
+            // The first frame is drawn whole.
+            if (to[x] != was[x] || frames_ == 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+        }
+    }
+    if (right < 0) {
+        // Nothing changed: one transparent pixel holds the frame's time.
+        left = top = right = bottom = 0;
+    }
+    const int w = right - left + 1, h = bottom - top + 1;
+    std::vector<std::uint32_t> colors;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+            if (frames_ == 0 || next_[i] != shown_[i])
+                colors.push_back(next_[i]);
+        }
+    std::sort(colors.begin(), colors.end());
+    colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
+    // A frame of more colours than a table holds is laid down in parts, each of a table's
+    // colours, shown at once: all but the last last no time.
+    for (std::size_t first = 0; first < std::max<std::size_t>(colors.size(), 1); first += MaxColors) {
+        const std::size_t last = std::min(colors.size(), first + MaxColors);
+        const std::vector<std::uint32_t> part(colors.begin() + static_cast<std::ptrdiff_t>(first),
+                                              colors.begin() + static_cast<std::ptrdiff_t>(last));
+        PutImage(part, left, top, w, h, last == colors.size() ? delay : 0);
+    }
+    shown_.swap(next_);
+    ++frames_;
+}
+
+void AnimationFile::PutImage(const std::vector<std::uint32_t>& colors, int x, int y, int w, int h, int delay)
+{
+    const int transparent = static_cast<int>(colors.size());
+    std::vector<GifColorType> table(static_cast<std::size_t>(OnePowerAbove(colors.size() + 1)), GifColorType{0, 0, 0});
+    std::unordered_map<std::uint32_t, GifPixelType> index;
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        table[i] = GifColorType{static_cast<GifByteType>(colors[i] >> 16), static_cast<GifByteType>(colors[i] >> 8),
+                                static_cast<GifByteType>(colors[i])};
+        index.emplace(colors[i], static_cast<GifPixelType>(i));
+    }
+    GraphicsControlBlock control{};
+    control.DisposalMode = DISPOSE_DO_NOT; // what a frame leaves transparent shows the frame before
+    control.DelayTime = delay;
+    control.TransparentColor = transparent;
+    GifByteType extension[4];
+    const auto length = static_cast<int>(EGifGCBToExtension(&control, extension));
+    Check(EGifPutExtension(encoder_->gif, GRAPHICS_EXT_FUNC_CODE, length, extension));
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(table.size()), table.data());
+    if (!map)
+        throw std::bad_alloc();
+    const int described = EGifPutImageDesc(encoder_->gif, x, y, w, h, false, map);
+    GifFreeMapObject(map);
+    Check(described);
+    std::vector<GifPixelType> line(static_cast<std::size_t>(w));
+    // While a frame is being laid down, shown_ still holds the frame before.
+    std::uint32_t lastColor = 0;
+    GifPixelType lastIndex = static_cast<GifPixelType>(transparent);
+    bool cached = false;
+    for (int row = y; row < y + h; ++row) {
+        for (int col = x; col < x + w; ++col) {
+            const std::size_t i = static_cast<std::size_t>(row) * width_ + col;
+            const std::uint32_t color = next_[i];
+            GifPixelType out = static_cast<GifPixelType>(transparent);
+            if (frames_ == 0 || color != shown_[i]) {
+                if (!cached || color != lastColor) {
+                    const auto found = index.find(color);
+                    lastIndex = found == index.end() ? static_cast<GifPixelType>(transparent) : found->second;
+                    lastColor = color;
+                    cached = true;
+                }
+                out = lastIndex;
+            }
+            line[static_cast<std::size_t>(col - x)] = out;
+        }
+        Check(EGifPutLine(encoder_->gif, line.data(), w));
+    }
+}
+
+void AnimationFile::Finish()
+{
+    int error = 0;
+    GifFileType* gif = encoder_->gif;
+    encoder_->gif = nullptr;
+    if (EGifCloseFile(gif, &error) != GIF_OK)
+        throw std::bad_alloc();
+}
+
+void SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path)
+{
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileError(file.errorString().toStdString());
+    const auto size = static_cast<qint64>(bytes.size());
+    // As for a picture: the last bytes reach the disk at the flush, which commit would not check.
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw FileError(reason.toStdString());
+    }
+    if (!file.commit())
+        throw FileError(file.errorString().toStdString());
+}
+
+} // namespace platform

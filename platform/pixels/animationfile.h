@@ -1,0 +1,51 @@
+#pragma once
+
+#include "surface.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// An animated GIF built up in memory, frame by frame, to be written whole (SaveAnimation). Every
+// frame is a picture of the animation's size; the file keeps of it only the rectangle that changed
+// since the frame before, with the pixels that stayed the same transparent, so that a frame of a
+// few new dots takes a few bytes. The animation loops.
+class AnimationFile {
+public:
+    // width, height >= 1: the size of every frame.
+    AnimationFile(int width, int height);
+    ~AnimationFile();
+    AnimationFile(const AnimationFile&) = delete;
+    AnimationFile& operator=(const AnimationFile&) = delete;
+
+    // Adds the top-left width by height pixels of the surface's store, shown for `delay`
+    // hundredths of a second (0 to 65535).
+    void AddFrame(const Surface& picture, int delay);
+    int frameCount() const { return frames_; }
+    // The bytes so far: the file once Finish has run.
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+    // Ends the file; no frame can follow.
+    void Finish();
+
+private:
+    struct Encoder;
+    // The frame's pixels whose colour is in `colors` (all of them when null), the others
+    // transparent, in the rectangle (x, y, w, h).
+    void PutImage(const std::vector<std::uint32_t>& colors, int x, int y, int w, int h, int delay);
+    int width_;
+    int height_;
+    int frames_ = 0;
+    std::vector<std::uint32_t> shown_; // the picture as the frames so far leave it
+    std::vector<std::uint32_t> next_;
+    std::vector<std::uint8_t> bytes_;
+    std::unique_ptr<Encoder> encoder_;
+};
+
+// Writes the file's bytes at path (UTF-8), all or nothing, as SavePicture does. Throws FileError.
+void SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
+
+} // namespace platform

@@ -1,0 +1,147 @@
+#include "backgroundtask.h"
+#include "form1fixture.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+using namespace testing_form1;
+
+namespace {
+
+// The picture the simulation alone draws, step by step: every flip paints its cell's dot in the
+// colour of the cell's new state, as the user has the colours at that step.
+class ReferencePicture {
+public:
+    explicit ReferencePicture(const mainwindow::Form1& form)
+        : image_(static_cast<int>(form.picDest.ScaleWidth()), static_cast<int>(form.picDest.ScaleHeight()), QImage::Format_RGB32)
+        , background_(form.picDest.BackColor()), size_(form.dotSize())
+    {
+        world_.setDotSize(size_);
+        world_.ResetWorld(form.picDest.ScaleWidth(), form.picDest.ScaleHeight());
+        Clear();
+    }
+    void Clear() { image_.fill(platform::ToPixel(background_)); }
+    void Steps(int steps, ColorValue colorTwo, ColorValue colorOne)
+    {
+        for (int i = 0; i < steps; ++i)
+            world_.StepAnt([&](int x, int y, int state) {
+                for (int py = 0; py < size_; ++py)
+                    for (int px = 0; px < size_; ++px)
+                        image_.setPixel((x - 1) * size_ + px, (y - 1) * size_ + py, platform::ToPixel(state ? colorOne : colorTwo));
+            });
+    }
+    QImage image() const { return image_.copy(); }
+
+private:
+    sim::AntWorld world_;
+    QImage image_;
+    ColorValue background_;
+    int size_;
+};
+
+struct Frames {
+    QList<QImage> images;
+    QList<int> delays;
+};
+
+// Each image's delay in ms, from the file's own blocks: Qt's reader reports some of them against
+// the wrong frame.
+QList<int> Delays(const QByteArray& gif)
+{
+    const auto byte = [&](qsizetype i) { return i < gif.size() ? static_cast<unsigned char>(gif[i]) : 0; };
+    const auto skipBlocks = [&](qsizetype i) {
+        while (byte(i) != 0 && i < gif.size())
+            i += byte(i) + 1;
+        return i + 1;
+    };
+    const auto table = [&](unsigned char flags) { return flags & 0x80 ? 3 << ((flags & 7) + 1) : 0; };
+    QList<int> delays;
+    int delay = 0;
+    for (qsizetype i = 13 + table(byte(10)); i < gif.size() && byte(i) != 0x3B;) {
+        if (byte(i) == 0x21) {
+            if (byte(i + 1) == 0xF9)
+                delay = 10 * (byte(i + 4) | byte(i + 5) << 8);
+            i = skipBlocks(i + 2);
+        } else {
+            delays << delay;
+            i = skipBlocks(i + 10 + table(byte(i + 9)) + 1);
+        }
+    }
+    return delays;
+}
+
+Frames Decode(const QByteArray& gif)
+{
+    QBuffer buffer;
+    buffer.setData(gif);
+    QImageReader reader(&buffer, "gif");
+    Frames frames;
+    for (QImage image; reader.read(&image);)
+        frames.images << image.convertToFormat(QImage::Format_RGB32);
+    frames.delays = Delays(gif);
+    return frames;
+}
+
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// A paused run, cycled by hand, with a colour change, a Clear, and a new interval and step count
+// along the way: the saved animation has a frame for each cycle, the picture exactly as drawn then,
+// each lasting up to the next cycle, and its last frame is the picture that Copy Picture gives now.
+// Sampled down to fewer frames, each kept frame still lasts as long as the cycles it stands for.
+TEST_F(Form1Test, TheSavedAnimationIsTheRunFrameByFrame)
+{
+    ResizeTo(200, 24 + 150);
+    Pick(form.cboSteps, "100");
+    Click(form.cmdStart);
+    Click(form.chkPause); // the cycles below are the only ones
+    ReferencePicture reference(form);
+    QList<QImage> expected;
+    const auto cycle = [&] {
+        reference.Steps(form.stepsPerCycle(), form.picSrc(0).BackColor(), form.picSrc(1).BackColor());
+        form.Timer_Timer();
+        expected << reference.image();
+    };
+    cycle();
+    cycle();
+    form.cpOne.setRGBColor(platform::RGB(255, 0, 0));
+    cycle();
+    Click(form.cmdClear);
+    reference.Clear();
+    cycle();
+    Pick(form.cboInterval, "100");
+    cycle();
+    Pick(form.cboSteps, "10");
+    cycle();
+    const QList<int> delays{20, 20, 20, 100, 100, 100};
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("run.gif");
+    {
+        const DialogUser user(path);
+        QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        form.saveTask().Wait();
+        EXPECT_EQ(user.proposed().section('/', -1), "vemmick.gif");
+    }
+    const Frames frames = Decode(Read(path));
+    ASSERT_EQ(frames.images.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i)
+        EXPECT_TRUE(frames.images[i] == expected[i]) << "frame " << i + 1;
+    EXPECT_EQ(frames.delays, delays);
+    EXPECT_TRUE(frames.images.back() == form.picDest.Image().image().convertToFormat(QImage::Format_RGB32));
+
+    platform::TaskProgress progress;
+    const QString sampled = folder.filePath("sampled.gif");
+    form.recording().SaveAnimation(sampled.toStdString(), progress, 3, 50'000'000);
+    const Frames three = Decode(Read(sampled));
+    ASSERT_EQ(three.images.size(), 3);
+    EXPECT_TRUE(three.images[0] == expected[0] && three.images[1] == expected[2] && three.images[2] == expected[5]);
+    EXPECT_EQ(three.delays, (QList<int>{40, 220, 100}));
+}
