@@ -148,7 +148,8 @@ subprocess.run(["xdotool", "key", "shift+F10"], check=True)
 check(pump(3, lambda: shown), "Shift+F10 showed no menu")
 items = [(i.getRoleName(), i.name) for i in shown[0]]
 print(f"{'popup menu':13} {shown[0].name!r:31} {items}")
-check(shown[0].name == "Picture" and items == [("menu item", "Copy Picture"), ("menu item", "Save Picture As...")],
+check(shown[0].name == "Picture" and items == [("menu item", "Copy Picture"), ("menu item", "Save Picture As..."),
+                                              ("menu item", "Save Animation As...")],
       f"the menu {shown[0].name!r} reads {items}")
 subprocess.run(["xdotool", "key", "Escape"], check=True)
 print("1 passed, 0 failed")

@@ -97,7 +97,7 @@ private:
     __user_cap_data_struct saved_[2]{};
 };
 
-TEST_F(Form1Test, ASaveIntoAFolderThatCannotBeWrittenSaysWhyAndChangesNothing)
+TEST_F(Form1Test, SavesIntoAFolderThatCannotBeWrittenSayWhyAndChangeNothing)
 {
     RunThreeCycles(3);
     Click(form.chkPause);
@@ -115,12 +115,20 @@ TEST_F(Form1Test, ASaveIntoAFolderThatCannotBeWrittenSaysWhyAndChangesNothing)
         const WithoutPermissionOverride user;
         const DialogUser answers(existing);
         QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier);
+        // The run kept as an animation fails the same way, once its file is made.
+        form.widget().activateWindow(); // again, after the message
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window()));
+        QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        form.saveTask().Wait();
+        QTest::qWait(100); // the message opens after the task has ended
         messages = answers.messages();
     }
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    ASSERT_EQ(messages.size(), 2) << "the question to replace the file, then the failure";
-    EXPECT_TRUE(messages[1].contains(QDir::toNativeSeparators(existing)) && messages[1].contains("Permission denied"))
-        << messages[1].toStdString();
+    ASSERT_EQ(messages.size(), 4) << "for each file, the question to replace it, then the failure";
+    for (int i : {1, 3})
+        EXPECT_TRUE(messages[i].contains(QDir::toNativeSeparators(existing)) && messages[i].contains("Permission denied"))
+            << messages[i].toStdString();
+    EXPECT_TRUE(messages[3].startsWith("The animation could not be saved as")) << messages[3].toStdString();
     QFile file(existing);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "an older picture");
