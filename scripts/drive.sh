@@ -156,3 +156,42 @@ kept_pictures_match() { # TYPED
     same_picture "$work/kept.png" "$work/area.png" || fail "the saved picture is not the drawing area"
     [ "$(title)" = "$paused" ] || fail "keeping the picture changed the title to '$(title)'"
 }
+
+# Opens the drawing area's menu with the right button at X, Y of the window and clicks its
+# command N of COUNT, wherever the platform puts the menu and however tall it makes its items.
+menu_command() { # X Y N COUNT
+    local origin x0 y0 geometry w h left top
+    origin=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+    read -r x0 y0 <<<"$origin"
+    xdotool mousemove --window "$win" "$1" "$2" click 3
+    # The menu is a window of its own whose corner is where the button went down.
+    for _ in $(seq 50); do
+        geometry=$(xwininfo -root -tree | grep -oE "[0-9]+x[0-9]+\+$((x0 + $1))\+$((y0 + $2)) " | head -n1) && break
+        sleep 0.1
+    done
+    [ -n "$geometry" ] || fail "the right button opened no menu at $1,$2"
+    IFS='x+' read -r w h left top <<<"$geometry"
+    click $(($1 + w / 4)) $(($2 + h * (2 * $3 - 1) / (2 * $4)))
+}
+
+# The run saved through the menu's Save Animation As..., the mouse on the menu and TYPED, the path
+# of $work/kept.gif as the program names it, in the dialog: the animation's last frame is the
+# drawing area of $work/area.png (kept_pictures_match, the run still paused), and the title stays.
+kept_animation_matches() { # TYPED
+    menu_command $((AREA_LEFT + 100)) $((AREA_TOP + 100)) 3 3
+    local dialog
+    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Save Animation As$' | head -n1) \
+        || fail "Save Animation As... opened no dialog"
+    xdotool windowfocus "$dialog"
+    sleep 0.5
+    xdotool key End shift+Home
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    for _ in $(seq 100); do [ -s "$work/kept.gif" ] && break; sleep 0.1; done
+    [ -s "$work/kept.gif" ] || fail "the dialog saved no $work/kept.gif: $(ls "$work")"
+    convert "$work/kept.gif" -coalesce +repage "$work/frame-%04d.png"
+    local last
+    last=$(ls "$work"/frame-*.png | tail -n1)
+    same_picture "$last" "$work/area.png" || fail "the animation's last frame ($last) is not the drawing area"
+    [ "$(title)" = "$paused" ] || fail "saving the animation changed the title to '$(title)'"
+}

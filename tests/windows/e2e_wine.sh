@@ -2,7 +2,7 @@
 # The Windows program from its unpacked zip, under Wine in a private Xvfb, driven with real X input
 # as the Linux end-to-end test drives the Linux one: the command line, the start-up title, a
 # palette click, Start and Pause against the simulation, the picture copied and saved through
-# Windows' own dialog, a resize and the title that follows it; the face of the lists' text.
+# Windows' own dialog and the run saved as an animation through the menu, a resize and the title that follows it; the face of the lists' text.
 #   e2e_wine.sh RELEASE.zip E2E_CHECK.exe FACE_CHECK.exe     (WINEPREFIX: a prefix made for this run)
 set -euo pipefail
 zip=$1
@@ -44,6 +44,7 @@ VEMMICK_WINE_DLLS=$check_dlls QT_QPA_PLATFORM_PLUGIN_PATH="$(winepath -w "$(dirn
 
 first_run_matches check_under_wine
 kept_pictures_match "$(winepath -w "$work/kept.png" 2>/dev/null)"
+kept_animation_matches "$(winepath -w "$work/kept.gif" 2>/dev/null)"
 ! run reg query 'HKCU\Software\QtProject' >/dev/null 2>&1 || fail "saving left settings in the registry"
 
 # Windows keeps a window above its own minimum size: expect the grid of the size it really took.
