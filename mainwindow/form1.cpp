@@ -179,15 +179,20 @@ void Form1::picDest_ContextMenu(int x, int y, bool byKeyboard) { mnuPicture.Popu
 
 void Form1::mnuCopy_Click() { platform::Clipboard::SetData(picDest.Image()); }
 
+bool Form1::ChooseFile(const char* title, const char* filter, const char* extension, const char* name)
+{
+    dlgSave.DialogTitle = title;
+    dlgSave.Filter = filter;
+    dlgSave.DefaultExt = extension;
+    dlgSave.FileName = name;
+    return dlgSave.ShowSave();
+}
+
 void Form1::mnuSave_Click()
 {
     // The picture of this moment: a run goes on while the dialog is open.
     const platform::Picture picture = picDest.Image();
-    dlgSave.DialogTitle = design::SaveDialogTitle;
-    dlgSave.Filter = design::PictureFilter;
-    dlgSave.DefaultExt = design::PictureExtension;
-    dlgSave.FileName = design::PictureFileName;
-    if (!dlgSave.ShowSave())
+    if (!ChooseFile(design::SaveDialogTitle, design::PictureFilter, design::PictureExtension, design::PictureFileName))
         return;
     try {
         platform::SavePicture(picture, dlgSave.FileName);
@@ -203,11 +208,7 @@ void Form1::mnuSaveAnimation_Click()
     // The run up to this moment: it goes on while the dialog is open and while the file is made.
     auto run = std::make_shared<RunRecording>(recording_);
     run->setLastInterval(cycleInterval_);
-    dlgSave.DialogTitle = design::SaveAnimationDialogTitle;
-    dlgSave.Filter = design::AnimationFilter;
-    dlgSave.DefaultExt = design::AnimationExtension;
-    dlgSave.FileName = design::AnimationFileName;
-    if (!dlgSave.ShowSave())
+    if (!ChooseFile(design::SaveAnimationDialogTitle, design::AnimationFilter, design::AnimationExtension, design::AnimationFileName))
         return;
     const std::string path = dlgSave.FileName;
     saveTask_.Start(

@@ -77,6 +77,8 @@ private:
     void mnuSave_Click();
     void mnuSaveAnimation_Click();
     void ShowGridSize();
+    // The save dialog for one kind of file, proposing `name`; true when the user chose a file.
+    bool ChooseFile(const char* title, const char* filter, const char* extension, const char* name);
 
     sim::AntWorld world_;
     DotQueue dots_;

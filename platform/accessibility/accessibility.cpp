@@ -263,20 +263,18 @@ QString PictureBoxAccessible::valueText() const
     return Q(control ? control->AccessibleValue() : control_.AccessibleValue());
 }
 
-ChosenColorAccessible::ChosenColorAccessible(QObject* item) : QAccessibleObject(item) {}
+QAccessibleInterface* ControlItemAccessible::parent() const { return QAccessible::queryAccessibleInterface(object()->parent()); }
 
-QAccessibleInterface* ChosenColorAccessible::parent() const { return QAccessible::queryAccessibleInterface(object()->parent()); }
+QRect ControlItemAccessible::rect() const
+{
+    const QAccessibleInterface* control = parent();
+    return control ? control->rect() : QRect();
+}
 
 QString ChosenColorAccessible::text(QAccessible::Text t) const
 {
     const QAccessibleInterface* list = parent();
     return t == QAccessible::Name && list ? list->text(QAccessible::Value) : QString();
-}
-
-QRect ChosenColorAccessible::rect() const
-{
-    const QAccessibleInterface* list = parent();
-    return list ? list->rect() : QRect();
 }
 
 QAccessible::State ChosenColorAccessible::state() const
@@ -287,20 +285,10 @@ QAccessible::State ChosenColorAccessible::state() const
     return state;
 }
 
-ControlLabelAccessible::ControlLabelAccessible(QObject* item) : QAccessibleObject(item) {}
-
-QAccessibleInterface* ControlLabelAccessible::parent() const { return QAccessible::queryAccessibleInterface(object()->parent()); }
-
 QString ControlLabelAccessible::text(QAccessible::Text t) const
 {
     const QAccessibleInterface* control = parent();
     return t == QAccessible::Name && control ? control->text(QAccessible::Name) : QString();
-}
-
-QRect ControlLabelAccessible::rect() const
-{
-    const QAccessibleInterface* control = parent();
-    return control ? control->rect() : QRect();
 }
 
 QAccessible::State ControlLabelAccessible::state() const

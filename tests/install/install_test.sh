@@ -40,7 +40,9 @@ deb=$(ls "$work"/pkg/vemmick_*.deb)
 listing=$(dpkg-deb -c "$deb")
 for f in "${expected[@]}"; do grep -q "\./$f\$" <<<"$listing" || fail "the package lacks $f"; done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt's widgets"
-dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || fail "the package does not recommend qt6-wayland"
+dpkg-deb -f "$deb" Depends | grep -q libgif7 || fail "the package does not depend on giflib"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-gtk-platformtheme | plasma-integration" ] \
+    || fail "the package recommends '$(dpkg-deb -f "$deb" Recommends)'"
 
 # Every error and warning counts, but for those that only a real maintainer address removes.
 lintian --pedantic -I "$deb" >"$work/lintian.log" 2>/dev/null || true
