@@ -74,7 +74,10 @@ void BackgroundTask::finish()
 {
     thread_.join();
     const bool cancelled = progress_->Cancelled();
-    shown_.reset();
+    // Called from the poll timer's own signal: the timer and the progress bar go once it has returned.
+    shown_->poll.stop();
+    shown_->dialog.hide();
+    QTimer::singleShot(0, [shown = std::shared_ptr<Shown>(std::move(shown_))] {});
     auto done = std::move(done_);
     if (!cancelled && done)
         done(error_);
