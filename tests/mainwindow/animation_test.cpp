@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 
+#include <numeric>
+
 using namespace testing_form1;
 
 namespace {
@@ -95,7 +97,8 @@ QByteArray Read(const QString& path)
 // A paused run, cycled by hand, with a colour change, a Clear, and a new interval and step count
 // along the way: the saved animation has a frame for each cycle, the picture exactly as drawn then,
 // each lasting up to the next cycle, and its last frame is the picture that Copy Picture gives now.
-// Sampled down to fewer frames, each kept frame still lasts as long as the cycles it stands for.
+// Sampled down to fewer frames, for a count or a size, each kept frame still lasts as long as the
+// cycles it stands for.
 TEST_F(Form1Test, TheSavedAnimationIsTheRunFrameByFrame)
 {
     ResizeTo(200, 24 + 150);
@@ -144,4 +147,14 @@ TEST_F(Form1Test, TheSavedAnimationIsTheRunFrameByFrame)
     ASSERT_EQ(three.images.size(), 3);
     EXPECT_TRUE(three.images[0] == expected[0] && three.images[1] == expected[2] && three.images[2] == expected[5]);
     EXPECT_EQ(three.delays, (QList<int>{40, 220, 100}));
+
+    // Kept to a size that the six frames overrun: fewer frames, the same time.
+    const QString small = folder.filePath("small.gif");
+    const auto limit = static_cast<std::size_t>(Read(path).size() * 2 / 3);
+    form.recording().SaveAnimation(small.toStdString(), progress, 1500, limit);
+    const QByteArray smallBytes = Read(small);
+    EXPECT_LE(static_cast<std::size_t>(smallBytes.size()), limit);
+    const QList<int> fewer = Delays(smallBytes);
+    EXPECT_LT(fewer.size(), 6);
+    EXPECT_EQ(std::accumulate(fewer.begin(), fewer.end(), 0), 360);
 }
