@@ -1,12 +1,14 @@
 // The window on a scaled desktop (this binary runs once at each of several scales, 100% among
 // them): everything it shows is checked at device resolution, where a scaled pixel is a square of
 // device pixels.
-#include "form1fixture.h"
+#include "backgroundtask.h"
 #include "filedialog.h"
+#include "form1fixture.h"
 #include "pictures.h"
 
 #include <QClipboard>
 #include <QDir>
+#include <QImageReader>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -123,6 +125,16 @@ TEST_F(ScaledForm1, CopiedAndSavedPicturesAreTheDrawingAreasImagePixelForPixel)
     QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(cancelling.proposed().toStdString(), folder.filePath("vemmick.png").toStdString());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' ').toStdString(), "kept.png");
+
+    // The run saved as an animation ends on the same picture, in the window's pixels too.
+    const QTemporaryDir animations;
+    platform::TaskProgress progress;
+    form.recording().SaveAnimation(animations.filePath("run.gif").toStdString(), progress, 1500, 50'000'000);
+    QImageReader reader(animations.filePath("run.gif"));
+    QImage last;
+    for (QImage frame; reader.read(&frame);)
+        last = frame.convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(last, before);
 }
 
 // The picture of a button on the screen: each of its pixels a dpr-square of device pixels, none
