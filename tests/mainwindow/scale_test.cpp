@@ -8,8 +8,8 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QImageReader>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTemporaryDir>
