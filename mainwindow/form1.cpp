@@ -4,9 +4,10 @@
 //   1. state change  world_.StepAntMarking flips the cell under the ant and sets its mark in the
 //                    same write (simulation/antworld.h); the mark says "already queued".
 //   2. queue         dots_.add keeps each cell flipped in this cycle once (mainwindow/dotqueue.h).
-//   3. dot copy      (mainwindow/runcycle.h) dots_.flush hands each queued cell back; Unmark clears its mark and gives its
+//   3. dot copy      dots_.flush hands each queued cell back; Unmark clears its mark and gives its
 //                    final state, and BitBlt copies that state's swatch into picDest's surface
-//                    (platform/pixels/dotcopy.h).
+//                    (platform/pixels/dotcopy.h). Steps 1 to 3 are RunCycle (mainwindow/runcycle.h),
+//                    which also draws a saved run again.
 //   4. changed tiles each copy marks the 32-pixel tile it drew into (platform/pixels/surface.h).
 //   5. Refresh       picDest.Refresh asks Qt to repaint the region of the changed tiles only.
 //   6. paint         the picture box's widget paints that region from the surface's image.

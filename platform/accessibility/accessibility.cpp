@@ -8,13 +8,13 @@
 #include "picturebox.h"
 #include "usercontrol.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QWindow>
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QPushButton>
+#include <QWindow>
 
 namespace platform {
 
@@ -247,7 +247,8 @@ QString PictureBoxAccessible::text(QAccessible::Text t) const
     switch (t) {
     case QAccessible::Name: return control ? Q(control->AccessibleName()) : QAccessibleWidget::text(t);
     case QAccessible::Value: return valueText();
-    case QAccessible::Description: return ValueAsDescription ? valueText() : QString(); // the tooltip is the name already
+    // Never the tooltip, which is the name already.
+    case QAccessible::Description: return ValueAsDescription ? valueText() : QString();
     default: return QAccessibleWidget::text(t);
     }
 }
