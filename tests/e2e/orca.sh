@@ -34,7 +34,8 @@ for _ in $(seq 300); do grep -qE 'Startup complete|Starting Atspi main event loo
 grep -qE 'Startup complete|Starting Atspi main event loop' "$work/orca.log" || fail "Orca did not start"
 
 spoken() { sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *\[\{0,1\}{.*/\1/p" "$work/orca.log" | grep -v '^$' >"$work/spoken" || true; }
-# Sends KEY (- for none; button3 for the right button on the drawing area) and waits until what Orca says next, its utterances joined by spaces,
+# Sends KEY (- for none; button3 for the right button on the drawing area, palette for a click on
+# colour one's first cell) and waits until what Orca says next, its utterances joined by spaces,
 # with the full stops that end its phrases left out, matches the extended regular expression
 # SPEECH. Orca 43 and 48 word a few things apart.
 hear() { # KEY SPEECH
@@ -43,6 +44,7 @@ hear() { # KEY SPEECH
     case $1 in
     -) ;;
     button3) xdotool mousemove --window "$win" $((AREA_LEFT + 100)) $((AREA_TOP + 100)) click 3 ;;
+    palette) click "$PALETTE_ONE_X" "$PALETTE_ONE_Y" ;;
     *) xdotool key "$1" ;;
     esac
     for _ in $(seq 50); do
@@ -77,4 +79,7 @@ hear shift+F10 "Copy Picture"
 xdotool key Escape
 sleep 1
 hear button3 "Picture popup menu"
+xdotool key Escape
+sleep 1
+hear palette "^(Select color one color chooser )?#FF0000, column 0, row 0$"
 echo "1 passed, 0 failed"
