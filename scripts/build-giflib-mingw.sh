@@ -11,17 +11,11 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/vemmick-giflib-mingw.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 say() { echo "build-giflib-mingw: $*" >&2; }
 
-if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
-if [ -z "$(apt-cache showsrc giflib 2>/dev/null)" ]; then
-    say "adding a deb-src entry beside apt's deb entries"
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        | "${sudo[@]}" tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
-    "${sudo[@]}" apt-get update -qq
-fi
+source "$(dirname "$0")/debian-source.sh"
 
 cd "$work"
 say "fetching Debian's giflib source"
-apt-get source --download-only giflib >/dev/null
+debian_source giflib
 dpkg-source --no-check -x giflib_*.dsc src >/dev/null
 cd src
 # The library's own sources, as its Makefile lists them; the tools are not needed.

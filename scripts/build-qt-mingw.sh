@@ -13,17 +13,11 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/vemmick-qt-mingw.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 say() { echo "build-qt-mingw: $*" >&2; }
 
-if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
-if [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then
-    say "adding a deb-src entry beside apt's deb entries"
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-        | "${sudo[@]}" tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
-    "${sudo[@]}" apt-get update -qq
-fi
+source "$here/debian-source.sh"
 
 cd "$work"
 say "fetching Debian's qt6-base source and Wine's headers"
-apt-get source --download-only qt6-base >/dev/null
+debian_source qt6-base
 # Debian's tarball leaves out the Wacom tablet headers that Qt's Windows platform includes; Wine's
 # LGPL copies of them stand in. The package is unpacked here, not installed.
 apt-get download libwine-dev >/dev/null
