@@ -58,7 +58,7 @@ void Check(int result)
 
 AnimationFile::AnimationFile(int width, int height)
     : width_(width), height_(height), shown_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0)
-    , next_(shown_.size()), encoder_(std::make_unique<Encoder>())
+    , encoder_(std::make_unique<Encoder>())
 {
     int error = 0;
     encoder_->gif = EGifOpen(&bytes_, Append, &error);
@@ -77,52 +77,54 @@ AnimationFile::AnimationFile(int width, int height)
 
 AnimationFile::~AnimationFile() = default;
 
-void AnimationFile::AddFrame(const Surface& picture, int delay)
+void AnimationFile::AddFrame(Surface& picture, int delay)
 {
+    // Only what was drawn since the frame before can differ from it; the first frame is drawn whole.
+    QRect region = picture.TakeChanged().boundingRect().intersected(QRect(0, 0, width_, height_));
+    if (frames_ == 0)
+        region = QRect(0, 0, width_, height_);
     const std::uint32_t* bits = picture.bits();
+    const std::ptrdiff_t stride = picture.stride();
+    const auto changed = [&](int x, int y) {
+        return frames_ == 0 || (bits[y * stride + x] & ColorMask) != shown_[static_cast<std::size_t>(y) * width_ + x];
+    };
     int left = width_, top = height_, right = -1, bottom = -1;
-    for (int y = 0; y < height_; ++y) {
-        const std::uint32_t* row = bits + y * picture.stride();
-        std::uint32_t* to = next_.data() + static_cast<std::ptrdiff_t>(y) * width_;
-        const std::uint32_t* was = shown_.data() + static_cast<std::ptrdiff_t>(y) * width_;
-        for (int x = 0; x < width_; ++x) {
-            to[x] = row[x] & ColorMask;
-            // The first frame is drawn whole.
-            if (to[x] != was[x] || frames_ == 0) {
+    // The colours of the changed pixels: a run draws in a few colours, so a new one is rare.
+    std::vector<std::uint32_t> colors;
+    std::uint32_t lastColor = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (changed(x, y)) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);
                 bottom = y;
+                const std::uint32_t color = bits[y * stride + x] & ColorMask;
+                if ((color != lastColor || colors.empty()) && std::find(colors.begin(), colors.end(), color) == colors.end())
+                    colors.push_back(color);
+                lastColor = color;
             }
-        }
-    }
     if (right < 0) {
         // Nothing changed: one transparent pixel holds the frame's time.
         left = top = right = bottom = 0;
     }
-    const int w = right - left + 1, h = bottom - top + 1;
-    std::vector<std::uint32_t> colors;
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
-            if (frames_ == 0 || next_[i] != shown_[i])
-                colors.push_back(next_[i]);
-        }
     std::sort(colors.begin(), colors.end());
-    colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
+    const QRect rect(left, top, right - left + 1, bottom - top + 1);
     // A frame of more colours than a table holds is laid down in parts, each of a table's
     // colours, shown at once: all but the last last no time.
     for (std::size_t first = 0; first < std::max<std::size_t>(colors.size(), 1); first += MaxColors) {
         const std::size_t last = std::min(colors.size(), first + MaxColors);
         const std::vector<std::uint32_t> part(colors.begin() + static_cast<std::ptrdiff_t>(first),
                                               colors.begin() + static_cast<std::ptrdiff_t>(last));
-        PutImage(part, left, top, w, h, last == colors.size() ? delay : 0);
+        PutImage(picture, part, rect, last == colors.size() ? delay : 0);
     }
-    shown_.swap(next_);
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            shown_[static_cast<std::size_t>(y) * width_ + x] = bits[y * stride + x] & ColorMask;
     ++frames_;
 }
 
-void AnimationFile::PutImage(const std::vector<std::uint32_t>& colors, int x, int y, int w, int h, int delay)
+void AnimationFile::PutImage(const Surface& picture, const std::vector<std::uint32_t>& colors, const QRect& rect, int delay)
 {
     const int transparent = static_cast<int>(colors.size());
     std::vector<GifColorType> table(static_cast<std::size_t>(OnePowerAbove(colors.size() + 1)), GifColorType{0, 0, 0});
@@ -142,20 +144,20 @@ void AnimationFile::PutImage(const std::vector<std::uint32_t>& colors, int x, in
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(table.size()), table.data());
     if (!map)
         throw std::bad_alloc();
-    const int described = EGifPutImageDesc(encoder_->gif, x, y, w, h, false, map);
+    const int described = EGifPutImageDesc(encoder_->gif, rect.x(), rect.y(), rect.width(), rect.height(), false, map);
     GifFreeMapObject(map);
     Check(described);
-    std::vector<GifPixelType> line(static_cast<std::size_t>(w));
+    std::vector<GifPixelType> line(static_cast<std::size_t>(rect.width()));
     // While a frame is being laid down, shown_ still holds the frame before.
     std::uint32_t lastColor = 0;
     GifPixelType lastIndex = static_cast<GifPixelType>(transparent);
     bool cached = false;
-    for (int row = y; row < y + h; ++row) {
-        for (int col = x; col < x + w; ++col) {
-            const std::size_t i = static_cast<std::size_t>(row) * width_ + col;
-            const std::uint32_t color = next_[i];
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        const std::uint32_t* row = picture.bits() + y * picture.stride();
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const std::uint32_t color = row[x] & ColorMask;
             GifPixelType out = static_cast<GifPixelType>(transparent);
-            if (frames_ == 0 || color != shown_[i]) {
+            if (frames_ == 0 || color != shown_[static_cast<std::size_t>(y) * width_ + x]) {
                 if (!cached || color != lastColor) {
                     const auto found = index.find(color);
                     lastIndex = found == index.end() ? static_cast<GifPixelType>(transparent) : found->second;
@@ -164,9 +166,9 @@ void AnimationFile::PutImage(const std::vector<std::uint32_t>& colors, int x, in
                 }
                 out = lastIndex;
             }
-            line[static_cast<std::size_t>(col - x)] = out;
+            line[static_cast<std::size_t>(x - rect.left())] = out;
         }
-        Check(EGifPutLine(encoder_->gif, line.data(), w));
+        Check(EGifPutLine(encoder_->gif, line.data(), rect.width()));
     }
 }
 

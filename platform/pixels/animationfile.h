@@ -2,6 +2,8 @@
 
 #include "surface.h"
 
+#include <QRect>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -22,9 +24,10 @@ public:
     AnimationFile(const AnimationFile&) = delete;
     AnimationFile& operator=(const AnimationFile&) = delete;
 
-    // Adds the top-left width by height pixels of the surface's store, shown for `delay`
-    // hundredths of a second (0 to 65535).
-    void AddFrame(const Surface& picture, int delay);
+    // Adds the top-left width by height pixels of the surface, shown for `delay` hundredths of a
+    // second (0 to 65535). Only the surface's changed tiles are looked at, and taken (TakeChanged):
+    // the surface is drawn into between frames and shown nowhere else.
+    void AddFrame(Surface& picture, int delay);
     int frameCount() const { return frames_; }
     // The bytes so far: the file once Finish has run.
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
@@ -33,14 +36,13 @@ public:
 
 private:
     struct Encoder;
-    // The frame's pixels whose colour is in `colors` (all of them when null), the others
-    // transparent, in the rectangle (x, y, w, h).
-    void PutImage(const std::vector<std::uint32_t>& colors, int x, int y, int w, int h, int delay);
+    // The picture's pixels in rect that differ from shown_ and have a colour in `colors`; all
+    // others transparent.
+    void PutImage(const Surface& picture, const std::vector<std::uint32_t>& colors, const QRect& rect, int delay);
     int width_;
     int height_;
     int frames_ = 0;
     std::vector<std::uint32_t> shown_; // the picture as the frames so far leave it
-    std::vector<std::uint32_t> next_;
     std::vector<std::uint8_t> bytes_;
     std::unique_ptr<Encoder> encoder_;
 };
