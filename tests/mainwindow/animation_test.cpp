@@ -103,6 +103,12 @@ TEST_F(Form1Test, TheSavedAnimationIsTheRunFrameByFrame)
 {
     ResizeTo(200, 24 + 150);
     Pick(form.cboSteps, "100");
+    {
+        const DialogUser user(QString{}); // before the first Start there is no run to save
+        QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::qWait(50);
+        EXPECT_TRUE(user.proposed().isEmpty());
+    }
     Click(form.cmdStart);
     Click(form.chkPause); // the cycles below are the only ones
     ReferencePicture reference(form);
