@@ -2,11 +2,11 @@
 
 #include "animationfile.h"
 #include "backgroundtask.h"
+#include "picturefile.h"
 #include "runcycle.h"
 #include "surface.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace mainwindow {
 

@@ -1,13 +1,8 @@
 #include "animationfile.h"
 
-#include "picturefile.h"
-
 #include <gif_lib.h>
 
-#include <QSaveFile>
-
 #include <algorithm>
-#include <cstring>
 #include <unordered_map>
 
 namespace platform {
@@ -179,22 +174,6 @@ void AnimationFile::Finish()
     encoder_->gif = nullptr;
     if (EGifCloseFile(gif, &error) != GIF_OK)
         throw std::bad_alloc();
-}
-
-void SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path)
-{
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError(file.errorString().toStdString());
-    const auto size = static_cast<qint64>(bytes.size());
-    // As for a picture: the last bytes reach the disk at the flush, which commit would not check.
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw FileError(reason.toStdString());
-    }
-    if (!file.commit())
-        throw FileError(file.errorString().toStdString());
 }
 
 } // namespace platform

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace platform {
@@ -46,8 +45,5 @@ private:
     std::vector<std::uint8_t> bytes_;
     std::unique_ptr<Encoder> encoder_;
 };
-
-// Writes the file's bytes at path (UTF-8), all or nothing, as SavePicture does. Throws FileError.
-void SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
 
 } // namespace platform

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -17,5 +19,7 @@ public:
 // appears, or replaces one of that name, only once it is complete; on a failure no partial file
 // is left and a file already there stays as it was. Throws FileError.
 void SavePicture(const Picture& picture, const std::string& path);
+// Writes the bytes at path in the same way. Throws FileError.
+void SaveBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);
 
 } // namespace platform
