@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -130,6 +131,19 @@ QString ValueText::attributes(int, int* start, int* end) const
 }
 
 FormAccessible::FormAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+QAccessible::State FormAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    // While one of its menus is open the window is not the active one, as with the desktop's own
+    // menus: Qt tells a screen reader of the window's activation when the keyboard goes to the
+    // menu, and "activated" the window would be announced over the opening menu.
+#ifndef Q_OS_WIN
+    if (QApplication::activePopupWidget())
+        state.active = false;
+#endif
+    return state;
+}
 
 QList<QWidget*> FormAccessible::children() const
 {

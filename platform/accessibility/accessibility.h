@@ -66,6 +66,7 @@ public:
 class FormAccessible : public QAccessibleWidget {
 public:
     explicit FormAccessible(QWidget* window);
+    QAccessible::State state() const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QKeySequence>
 #include <QMenu>
+#include <QTimer>
 #include <QWidget>
 
 namespace platform {
@@ -29,8 +30,18 @@ void Menu::Popup(const WindowedControl& control, int x, int y, bool byKeyboard)
 {
     menu_->popup(control.widget().mapToGlobal(QPoint(x, y)));
     ReportFocus(*menu_);
-    if (byKeyboard && !menu_->actions().isEmpty())
-        menu_->setActiveAction(menu_->actions().first());
+    if (!byKeyboard || menu_->actions().isEmpty())
+        return;
+    const auto selectFirst = [menu = menu_.get()] {
+        if (menu->isVisible() && !menu->activeAction())
+            menu->setActiveAction(menu->actions().value(0));
+    };
+    // The menu is announced before its first command is: a screen reader that is told of the
+    // command's focus too soon after the menu's passes over the menu.
+    if (const std::chrono::milliseconds pause = FocusAnnouncingTime(); pause.count() > 0)
+        QTimer::singleShot(pause, menu_.get(), selectFirst);
+    else
+        selectFirst();
 }
 
 MenuItem::MenuItem(Menu& menu, const std::string& caption, const std::string& shortcut)

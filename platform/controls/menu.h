@@ -25,8 +25,9 @@ public:
 
     // Shows the menu with its top-left corner at (x, y) of the control, in its pixels, and returns
     // at once: a chosen command's Click comes later, from the event loop. Opened from the keyboard,
-    // its first command is selected, as the platforms' own menus do. Either way a screen reader
-    // is told that the menu opened.
+    // its first command is selected, as the platforms' own menus do; where a screen reader listens
+    // that comes a moment later (FocusAnnouncingTime), so that the reader announces the menu before
+    // the command. Either way a screen reader is told that the menu opened.
     void Popup(const WindowedControl& control, int x, int y, bool byKeyboard);
 
     Form& form() const { return form_; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 class QWidget;
@@ -21,6 +22,9 @@ inline constexpr const char* LabelItemName = "label";
 // The widget took the keyboard focus as far as a screen reader is concerned, as a menu does that
 // opens with none of its commands selected.
 void ReportFocus(QWidget& widget);
+// How long a screen reader takes to announce a focus reported by ReportFocus, where it passes over
+// one that another follows sooner (Orca does); zero where none listens, or none would.
+std::chrono::milliseconds FocusAnnouncingTime();
 // The widget's accessible name changed, as a window's does with its caption.
 void ReportNameChanged(QWidget& widget);
 

@@ -151,5 +151,12 @@ print(f"{'popup menu':13} {shown[0].name!r:31} {items}")
 check(shown[0].name == "Picture" and items == [("menu item", "Copy Picture"), ("menu item", "Save Picture As..."),
                                               ("menu item", "Save Animation As...")],
       f"the menu {shown[0].name!r} reads {items}")
+# The menu holds the keyboard as a window of its own would: the window is not active meanwhile, or
+# Qt reports its activation when the keyboard moves to the menu, and Orca announces the window.
+# The first command is focused a moment after the menu, so that Orca announces the menu too.
+active = lambda o: o.getState().contains(pyatspi.STATE_ACTIVE)
+check(pump(2, lambda: shown[0][0].getState().contains(pyatspi.STATE_FOCUSED)), "the first command is not focused")
+check(not active(frame), "the window is active while its menu is open")
 subprocess.run(["xdotool", "key", "Escape"], check=True)
+check(pump(2, lambda: active(frame)), "the window is not active once its menu is closed")
 print("1 passed, 0 failed")
