@@ -6,6 +6,7 @@
 #include "windowedcontrol.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFont>
 #include <QKeySequence>
 #include <QMenu>
@@ -22,6 +23,16 @@ Menu::Menu(Form& form, const std::string& name) : form_(form), menu_(std::make_u
     QFont font = menu_->font();
     font.setFamily(ControlFont().family());
     menu_->setFont(font);
+    // Closed, the menu gives the keyboard back to the control that had it, which Qt does not tell a
+    // screen reader: it would say only the window's name, as the window is active again. A command
+    // that opens a dialog has moved the focus to it by the time this runs.
+    QObject::connect(menu_.get(), &QMenu::aboutToHide, menu_.get(), [window = &form.widget()] {
+        QTimer::singleShot(0, window, [window] {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus && focus->window() == window && window->isActiveWindow())
+                ReportFocus(*focus);
+        });
+    });
 }
 
 Menu::~Menu() = default;

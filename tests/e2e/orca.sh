@@ -77,14 +77,11 @@ hear Right "^#98008F, column 41, row 7$"
 hear Down "^#980291, column 41, row 8$"
 hear Tab "Drawing area image"
 hear shift+F10 "Picture popup menu (F10 )?Copy Picture( Ctrl\+C)?$"
-xdotool key Escape
-sleep 1
+hear Escape "Drawing area image #8B00AE$"
 hear Menu "Picture popup menu Copy Picture( Ctrl\+C)?$"
-xdotool key Escape
-sleep 1
+hear Escape "Drawing area image #8B00AE$"
 hear button3 "^Picture popup menu$"
-xdotool key Escape
-sleep 1
+hear Escape "Drawing area image #8B00AE$"
 # The click moves the focus and the colour at once: Orca may say the new colour with the focus, on
 # its own, or, on a busy machine, both.
 hear palette "^(Select color one color chooser )?(#FF0000, column 0, row 0 )?#FF0000, column 0, row 0$"
