@@ -23,14 +23,14 @@ Menu::Menu(Form& form, const std::string& name) : form_(form), menu_(std::make_u
     QFont font = menu_->font();
     font.setFamily(ControlFont().family());
     menu_->setFont(font);
-    // Closed, the menu gives the keyboard back to the control that had it, which Qt does not tell a
-    // screen reader: it would say only the window's name, as the window is active again. Not so
-    // when the command chosen opens a dialog, which is up by the time this runs.
+    // Closed, the menu gives the keyboard back to the control that had it, which Qt does not tell
+    // Orca: it would say only the window's name, as the window is active again. Not so when the
+    // command chosen opens a dialog, which is up by the time this runs.
     QObject::connect(menu_.get(), &QMenu::aboutToHide, menu_.get(), [window = &form.widget()] {
         QTimer::singleShot(0, window, [window] {
             QWidget* focus = QApplication::focusWidget();
             if (focus && focus->window() == window && window->isActiveWindow() && !QApplication::activeModalWidget())
-                ReportFocus(*focus);
+                ReportFocusReturned(*focus);
         });
     });
 }

@@ -48,6 +48,15 @@ void ReportFocus(QWidget& widget)
     QAccessible::updateAccessibility(&event);
 }
 
+void ReportFocusReturned(QWidget& widget)
+{
+#ifdef Q_OS_WIN
+    (void)widget;
+#else
+    ReportFocus(widget);
+#endif
+}
+
 std::chrono::milliseconds FocusAnnouncingTime()
 {
 #ifdef Q_OS_WIN
