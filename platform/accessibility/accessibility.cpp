@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QWindow>
 
@@ -137,9 +138,10 @@ QAccessible::State FormAccessible::state() const
     QAccessible::State state = QAccessibleWidget::state();
     // While one of its menus is open the window is not the active one, as with the desktop's own
     // menus: Qt tells a screen reader of the window's activation when the keyboard goes to the
-    // menu, and "activated" the window would be announced over the opening menu.
+    // menu, and "activated" the window would be announced over the opening menu. A list dropped
+    // down from a list box is the window's own, and Orca reads it only in an active window.
 #ifndef Q_OS_WIN
-    if (QApplication::activePopupWidget())
+    if (qobject_cast<QMenu*>(QApplication::activePopupWidget()))
         state.active = false;
 #endif
     return state;

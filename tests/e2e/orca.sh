@@ -15,6 +15,7 @@ source "$here/../../scripts/xvfb-session.sh"
 fail() { echo "FAIL: $*" >&2; [ -s "$work/spoken" ] && sed 's/^/  spoken: /' "$work/spoken" >&2; exit 1; }
 source "$here/../../scripts/drive.sh"
 orca_log=${2:-$work/orca.log}
+: >"$orca_log" # Orca adds to a debug log that is there
 
 # A home of its own: no speech server is started for Orca (it would outlive the test), and the
 # debug log is written line by line rather than in blocks.
@@ -63,6 +64,9 @@ hear - "^(Screen reader on )?Vemmick 2 Size: $START_GRID frame Clear image $butt
 hear Tab "^tab Start $button$"
 hear Tab "^tab Stop $button$"
 hear Tab "^tab Milliseconds between cycles combo box 20$"
+xdotool key alt+Down # the list drops down: its items are heard in it (Orca 48 then names the last)
+hear Down "^(List with 7 items )?100$"
+hear Escape "^escape Milliseconds between cycles combo box (20|100)$"
 hear Tab "^tab Steps per cycle combo box 1000$"
 hear Tab "^tab Select dot size combo box 3$"
 hear Tab "^tab Select color one color chooser #44FFAF, column 20, row 2$"
