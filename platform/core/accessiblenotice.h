@@ -22,8 +22,8 @@ inline constexpr const char* LabelItemName = "label";
 // The widget took the keyboard focus as far as a screen reader is concerned, as a menu does that
 // opens with none of its commands selected.
 void ReportFocus(QWidget& widget);
-// The keyboard came back to the widget from a menu of its window. Windows tells its screen readers
-// so itself; Orca hears of it only from the program.
+// The keyboard came back to the widget from a menu of its window. Orca hears of it only from the
+// program; Windows' screen readers follow the window system's focus, and are told nothing more.
 void ReportFocusReturned(QWidget& widget);
 // How long a screen reader takes to announce a focus reported by ReportFocus, where it passes over
 // one that another follows sooner (Orca does); zero where none listens, or none would.
