@@ -129,13 +129,11 @@ void Form1::Form_Resize()
 void Form1::cmdStart_Click()
 {
     Timer.setEnabled(true);
-    world_.setHeading(0);
     picDest.setBackColor(cpTwo.RGBColor());
     cboDotSize.setEnabled(false);
     chkPause.setValue(0);
     chkPause.setEnabled(true);
-    world_.ResetWorld(picDest.ScaleWidth(), picDest.ScaleHeight());
-    dots_.reset(world_.storeSize());
+    StartRun(world_, dots_, picDest.ScaleWidth(), picDest.ScaleHeight());
     picDest.Cls();
     recording_.Begin(static_cast<int>(picDest.ScaleWidth()), static_cast<int>(picDest.ScaleHeight()), world_.dotSize(), picDest.BackColor());
     mnuSaveAnimation.setEnabled(false);

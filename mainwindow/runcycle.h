@@ -8,6 +8,15 @@
 
 namespace mainwindow {
 
+// A run's start, as Start makes it: the ant at its first heading on a fresh grid for an area of
+// width by height pixels, with no dot queued.
+inline void StartRun(sim::AntWorld& world, DotQueue& dots, float width, float height)
+{
+    world.setHeading(0);
+    world.ResetWorld(width, height);
+    dots.reset(world.storeSize());
+}
+
 // One timer cycle's steps and dots: the ant takes `steps` steps, and every cell that they flipped
 // is drawn once into dest, from the swatch of its final state (swatch[0] colour two, swatch[1]
 // colour one). The window's cycle and the replay of a saved run draw through this one path.

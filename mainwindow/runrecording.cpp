@@ -83,10 +83,8 @@ std::vector<std::uint8_t> RunRecording::Encode(platform::TaskProgress& progress,
 
     sim::AntWorld world;
     world.setDotSize(dotSize_);
-    world.setHeading(0);
-    world.ResetWorld(static_cast<float>(width_), static_cast<float>(height_));
     DotQueue dots;
-    dots.reset(world.storeSize());
+    StartRun(world, dots, static_cast<float>(width_), static_cast<float>(height_));
     platform::Surface picture;
     picture.Resize(width_, height_, background_);
     platform::Surface swatches[2];
@@ -98,6 +96,7 @@ std::vector<std::uint8_t> RunRecording::Encode(platform::TaskProgress& progress,
     std::int64_t next = 0;
     auto clear = clears_.begin();
     auto entry = entries_.begin();
+    auto painted = entries_.end(); // the entry whose colours the swatches have
     for (std::int64_t moment = 1; moment <= moments; ++moment) {
         if (progress.Cancelled())
             return {};
@@ -106,8 +105,11 @@ std::vector<std::uint8_t> RunRecording::Encode(platform::TaskProgress& progress,
         if (moment <= cycles_) {
             while (entry->firstCycle + entry->count <= moment)
                 ++entry;
-            swatches[0].Fill(entry->colors[0]);
-            swatches[1].Fill(entry->colors[1]);
+            if (entry != painted) {
+                swatches[0].Fill(entry->colors[0]);
+                swatches[1].Fill(entry->colors[1]);
+                painted = entry;
+            }
             RunCycle(world, dots, {&picture}, swatch, entry->steps);
         }
         if (next < frames && kept(next) == moment) {

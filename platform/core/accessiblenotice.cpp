@@ -6,6 +6,17 @@
 
 namespace platform {
 
+namespace {
+
+// An event of `type` about object, its whole news; the caller has checked that a reader listens.
+void Send(QObject& object, QAccessible::Event type)
+{
+    QAccessibleEvent event(&object, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
 void ReportTextChanged(QWidget& widget, const std::string& before, const std::string& now)
 {
     if (!QAccessible::isActive())
@@ -13,8 +24,7 @@ void ReportTextChanged(QWidget& widget, const std::string& before, const std::st
     QAccessibleTextUpdateEvent event(&widget, 0, QString::fromStdString(before), QString::fromStdString(now));
     QAccessible::updateAccessibility(&event);
 #ifndef Q_OS_WIN
-    QAccessibleEvent described(&widget, QAccessible::DescriptionChanged); // the value, as a description
-    QAccessible::updateAccessibility(&described);
+    Send(widget, QAccessible::DescriptionChanged); // the value, as a description
 #endif
 }
 
@@ -24,10 +34,8 @@ void ReportChoiceChanged(QWidget& widget, const std::string& before, const std::
         return;
 #ifdef Q_OS_WIN
     ReportTextChanged(widget, before, now);
-    if (QObject* item = widget.findChild<QObject*>(ValueItemName, Qt::FindDirectChildrenOnly)) {
-        QAccessibleEvent selected(item, QAccessible::Selection);
-        QAccessible::updateAccessibility(&selected);
-    }
+    if (QObject* item = widget.findChild<QObject*>(ValueItemName, Qt::FindDirectChildrenOnly))
+        Send(*item, QAccessible::Selection);
 #else
     // Orca speaks selected text that is inserted, but calls the removal of the selected text
     // "Selection deleted": the new text is told as inserted in place of the old, the old not as
@@ -35,17 +43,14 @@ void ReportChoiceChanged(QWidget& widget, const std::string& before, const std::
     (void)before;
     QAccessibleTextInsertEvent event(&widget, 0, QString::fromStdString(now));
     QAccessible::updateAccessibility(&event);
-    QAccessibleEvent described(&widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    Send(widget, QAccessible::DescriptionChanged);
 #endif
 }
 
 void ReportFocus(QWidget& widget)
 {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(&widget, QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive())
+        Send(widget, QAccessible::Focus);
 }
 
 void ReportFocusReturned(QWidget& widget)
@@ -69,10 +74,8 @@ std::chrono::milliseconds FocusAnnouncingTime()
 
 void ReportNameChanged(QWidget& widget)
 {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(&widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive())
+        Send(widget, QAccessible::NameChanged);
 }
 
 } // namespace platform
