@@ -59,7 +59,7 @@ size=$((size))
 env -u VEMMICK_WINE_DLLS "$here/wine-run.sh" 'C:\Program Files\Vemmick 2\vemmick.exe' >/dev/null 2>&1 &
 app_pid=$!
 find_window 30
-[ "$(title)" = "Vemmick 2  Size: $START_GRID" ] || fail "the installed program's title is '$(title)'"
+wait_title "^Vemmick 2  Size: $START_GRID\$"
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
 app_pid=""
