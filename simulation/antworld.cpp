@@ -42,13 +42,24 @@ void AntWorld::ResetWorld(float scaleWidth, float scaleHeight)
     antY_ = CentreOf(gridHeight_);
 }
 
+Shares SharesOf(std::int64_t ones, std::int64_t total)
+{
+    // floor(count / total * 100 + 1/2) = floor((200 * count + total) / (2 * total)); C++ division
+    // truncates towards zero, so a negative quotient is taken one further down when inexact.
+    const auto share = [total](std::int64_t count) {
+        const std::int64_t numerator = 200 * count + total;
+        const std::int64_t denominator = 2 * total;
+        std::int64_t quotient = numerator / denominator;
+        if (numerator % denominator != 0 && numerator < 0)
+            --quotient;
+        return static_cast<int>(quotient);
+    };
+    return {share(ones), share(total - ones)};
+}
+
 Shares AntWorld::ColorShares() const
 {
-    const double total = static_cast<double>(gridWidth_) * static_cast<double>(gridHeight_);
-    Shares shares;
-    shares.colorOne = static_cast<int>(std::floor(colorOneCount_ / total * 100.0 + 0.5));
-    shares.colorTwo = static_cast<int>(std::floor((total - colorOneCount_) / total * 100.0 + 0.5));
-    return shares;
+    return SharesOf(colorOneCount_, static_cast<std::int64_t>(gridWidth_) * gridHeight_);
 }
 
 } // namespace sim

@@ -13,8 +13,16 @@ struct Shares {
     int colorTwo = 0;
 };
 
-// The most cells a grid has on a side: more than any screen shows, few enough for the store.
-inline constexpr int MaxGridCells = 0xFFFF;
+// The shares of `ones` cells of colour one among `total` > 0, in whole percent, each rounded half up
+// (towards +infinity) exactly: 12.5 gives 13, -12.5 gives -12. Whole-number arithmetic, so that
+// every machine gives the same caption. ones may lie outside 0..total only on a grid whose store
+// has a cell outside the field.
+Shares SharesOf(std::int64_t ones, std::int64_t total);
+
+// The most cells a grid has on a side: more than any screen shows (a window system's windows stop
+// at 32767 pixels), and small enough that a whole store, (MaxGridCells + 1) squared bytes, is
+// 1 GiB: its size and every count of its cells fit 32 bits.
+inline constexpr int MaxGridCells = 0x7FFF;
 
 // Number of whole cells of edge `dotSize` pixels that fit into `scalePixels` pixels; never less
 // than one, so that a world always has a cell to stand on, and never more than MaxGridCells.
@@ -32,8 +40,8 @@ public:
     static constexpr std::array<std::int32_t, 4> stepX{0, 1, 0, -1};
     static constexpr std::array<std::int32_t, 4> stepY{-1, 0, 1, 0};
 
-    // Edge of one cell on screen in pixels, >= 1. The next ResetWorld sizes the grid by it; the
-    // caller draws every dot and keeps the drawing area at least one dot large by it meanwhile.
+    // Edge of one cell on screen in pixels, >= 1. The next ResetWorld sizes the grid by it, at one
+    // cell each way at least however small the drawing area is; the caller draws every dot.
     void setDotSize(std::int32_t pixels) { dotSize_ = pixels < 1 ? 1 : pixels; }
     std::int32_t dotSize() const { return dotSize_; }
 
