@@ -1,4 +1,4 @@
-# Two commands do all set-up on a fresh Debian 12 machine, each installing only what it needs:
+# Two commands do all set-up on a fresh Debian 13 or 12 machine, each installing only what it needs:
 #   make run    install what is missing, build a Release binary and start the program
 #   make test   install what is missing, build, and pass every test (also under ASan and UBSan)
 # Further:

@@ -4,6 +4,7 @@
 // Each reports the file's size and its frames.
 #include "backgroundtask.h"
 #include "form1design.h"
+#include "picturefile.h"
 #include "runcycle.h"
 #include "runrecording.h"
 #include "surface.h"
@@ -53,7 +54,8 @@ void BM_SaveAnimation(benchmark::State& state)
     const std::filesystem::path file = std::filesystem::temp_directory_path() / "bench_animation.gif";
     for (auto _ : state) {
         platform::TaskProgress progress;
-        run.SaveAnimation(file.string(), progress, mainwindow::design::MaxAnimationFrames, mainwindow::design::MaxAnimationBytes);
+        platform::SaveBytes(run.MakeAnimation(progress, mainwindow::design::MaxAnimationFrames, mainwindow::design::MaxAnimationBytes),
+                            file.string());
     }
     state.counters["MB"] = static_cast<double>(std::filesystem::file_size(file)) / 1e6;
     std::filesystem::remove(file);

@@ -26,6 +26,7 @@
 #include <charconv>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace mainwindow {
 
@@ -202,22 +203,36 @@ void Form1::mnuSave_Click()
 
 void Form1::mnuSaveAnimation_Click()
 {
-    if (saveTask_.Busy() || recording_.cycleCount() == 0)
+    if (recording_.cycleCount() == 0)
         return;
+    if (saveTask_.Busy()) {
+        platform::MsgBox(*this, design::SaveUnderWay, design::ProgramTitle);
+        return;
+    }
     // The run up to this moment: it goes on while the dialog is open and while the file is made.
     auto run = std::make_shared<RunRecording>(recording_);
     run->setLastInterval(cycleInterval_);
     if (!ChooseFile(design::SaveAnimationDialogTitle, design::AnimationFilter, design::AnimationExtension, design::AnimationFileName))
         return;
     const std::string path = dlgSave.FileName;
+    // The file is made on the task's thread and written here, once the user can no longer cancel.
+    auto bytes = std::make_shared<std::vector<std::uint8_t>>();
+    const auto failed = [this, path](const std::string& error) {
+        platform::MsgBox(*this, "The animation could not be saved as\n" + path + "\n\n" + error, design::ProgramTitle);
+    };
     saveTask_.Start(
         design::SavingAnimation,
-        [run, path](platform::TaskProgress& progress) {
-            run->SaveAnimation(path, progress, design::MaxAnimationFrames, design::MaxAnimationBytes);
+        [run, bytes](platform::TaskProgress& progress) {
+            *bytes = run->MakeAnimation(progress, design::MaxAnimationFrames, design::MaxAnimationBytes);
         },
-        [this, path](const std::string& error) {
+        [bytes, path, failed](const std::string& error) {
             if (!error.empty())
-                platform::MsgBox(*this, "The animation could not be saved as\n" + path + "\n\n" + error, design::ProgramTitle);
+                return failed(error);
+            try {
+                platform::SaveBytes(*bytes, path);
+            } catch (const platform::FileError& writing) {
+                failed(writing.what());
+            }
         });
 }
 

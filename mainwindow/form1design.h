@@ -72,6 +72,7 @@ inline constexpr const char* AnimationFilter = "GIF animation (*.gif)";
 inline constexpr const char* AnimationExtension = "gif";
 inline constexpr const char* AnimationFileName = "vemmick.gif";
 inline constexpr const char* SavingAnimation = "Saving the animation...";
+inline constexpr const char* SaveUnderWay = "An animation is being saved. Wait until it is saved, or cancel it, before saving another.";
 // A saved run keeps at most this many frames and about this many bytes: a longer or busier run is
 // sampled evenly.
 inline constexpr int MaxAnimationFrames = 1500;

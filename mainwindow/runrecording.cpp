@@ -2,7 +2,6 @@
 
 #include "animationfile.h"
 #include "backgroundtask.h"
-#include "picturefile.h"
 #include "runcycle.h"
 #include "surface.h"
 
@@ -122,7 +121,7 @@ std::vector<std::uint8_t> RunRecording::Encode(platform::TaskProgress& progress,
     return file.bytes();
 }
 
-void RunRecording::SaveAnimation(const std::string& path, platform::TaskProgress& progress, int maxFrames, std::size_t maxBytes) const
+std::vector<std::uint8_t> RunRecording::MakeAnimation(platform::TaskProgress& progress, int maxFrames, std::size_t maxBytes) const
 {
     int frames = maxFrames;
     std::vector<std::uint8_t> bytes = Encode(progress, frames);
@@ -133,8 +132,8 @@ void RunRecording::SaveAnimation(const std::string& path, platform::TaskProgress
         bytes = Encode(progress, frames);
     }
     if (progress.Cancelled())
-        return;
-    platform::SaveBytes(bytes, path);
+        return {};
+    return bytes;
 }
 
 } // namespace mainwindow

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace platform {
@@ -34,12 +33,12 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // The run again, as an animated GIF of at most maxFrames frames and about maxBytes bytes: a
-    // frame for every cycle, or for cycles sampled evenly, each lasting as long as the cycles it
-    // stands for; a Clear after the last cycle gives a last frame of the cleared picture. Stops
-    // early, with no file, when progress is cancelled. Throws platform::FileError when the file
-    // cannot be written.
-    void SaveAnimation(const std::string& path, platform::TaskProgress& progress, int maxFrames, std::size_t maxBytes) const;
+    // The run again, as the bytes of an animated GIF of at most maxFrames frames and about maxBytes
+    // bytes: a frame for every cycle, or for cycles sampled evenly, each lasting as long as the
+    // cycles it stands for; a Clear after the last cycle gives a last frame of the cleared picture.
+    // Stops early, with nothing, when progress is cancelled. Throws platform::FileError, in words,
+    // when the animation cannot be made.
+    std::vector<std::uint8_t> MakeAnimation(platform::TaskProgress& progress, int maxFrames, std::size_t maxBytes) const;
 
 private:
     struct Entry {

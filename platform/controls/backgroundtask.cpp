@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <new>
 
 namespace platform {
 
@@ -14,13 +15,8 @@ namespace {
 constexpr int ShowAfterMs = 500;
 constexpr int PollMs = 50;
 constexpr int Steps = 1000;
+constexpr const char* NotEnoughMemory = "There is not enough memory for it.";
 } // namespace
-
-struct BackgroundTask::Shown {
-    QProgressDialog dialog;
-    QTimer poll;
-    explicit Shown(QWidget* owner) : dialog(owner) {}
-};
 
 BackgroundTask::BackgroundTask(Form& owner) : owner_(owner) {}
 
@@ -30,6 +26,7 @@ BackgroundTask::~BackgroundTask()
         progress_->cancelled_ = true;
     if (thread_.joinable())
         thread_.join();
+    delete dialog_.data(); // with its poll timer: neither may call on this object any more
 }
 
 void BackgroundTask::Start(const std::string& label, std::function<void(TaskProgress&)> work,
@@ -41,8 +38,9 @@ void BackgroundTask::Start(const std::string& label, std::function<void(TaskProg
     done_ = std::move(done);
     error_.clear();
     ended_ = false;
-    shown_ = std::make_unique<Shown>(&owner_.widget());
-    QProgressDialog& dialog = shown_->dialog;
+    // The window owns the progress bar and the bar its poll timer, until finish lets them go.
+    dialog_ = new QProgressDialog(&owner_.widget());
+    QProgressDialog& dialog = *dialog_;
     dialog.setWindowTitle(QString::fromStdString(label));
     dialog.setLabelText(QString::fromStdString(label));
     dialog.setRange(0, Steps);
@@ -53,16 +51,19 @@ void BackgroundTask::Start(const std::string& label, std::function<void(TaskProg
     QObject::connect(&dialog, &QProgressDialog::canceled, [progress = progress_] { progress->cancelled_ = true; });
     // The window's thread looks in on the task: the progress bar follows, and the end is taken up
     // there, so that done runs between the window's own handlers.
-    QObject::connect(&shown_->poll, &QTimer::timeout, [this] {
+    poll_ = new QTimer(dialog_);
+    QObject::connect(poll_, &QTimer::timeout, dialog_, [this] {
         if (ended_)
             finish();
         else
-            shown_->dialog.setValue(static_cast<int>(progress_->done_.load() * (Steps - 1)));
+            dialog_->setValue(static_cast<int>(progress_->done_.load() * (Steps - 1)));
     });
-    shown_->poll.start(PollMs);
+    poll_->start(PollMs);
     thread_ = std::thread([this, work = std::move(work), progress = progress_] {
         try {
             work(*progress);
+        } catch (const std::bad_alloc&) {
+            error_ = NotEnoughMemory;
         } catch (const std::exception& error) {
             error_ = error.what();
         }
@@ -73,11 +74,14 @@ void BackgroundTask::Start(const std::string& label, std::function<void(TaskProg
 void BackgroundTask::finish()
 {
     thread_.join();
+    // The user's last word: a Cancel comes only through this thread, and none can come after it.
     const bool cancelled = progress_->Cancelled();
     // Called from the poll timer's own signal: the timer and the progress bar go once it has returned.
-    shown_->poll.stop();
-    shown_->dialog.hide();
-    QTimer::singleShot(0, [shown = std::shared_ptr<Shown>(std::move(shown_))] {});
+    poll_->stop();
+    dialog_->hide();
+    dialog_->deleteLater();
+    dialog_ = nullptr;
+    poll_ = nullptr;
     auto done = std::move(done_);
     if (!cancelled && done)
         done(error_);

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QPointer>
+
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
+
+class QProgressDialog;
+class QTimer;
 
 namespace platform {
 
@@ -36,20 +41,24 @@ public:
     BackgroundTask& operator=(const BackgroundTask&) = delete;
 
     // Runs work(progress) on its thread; then done(error) in the window's thread, error empty on
-    // success and otherwise what work threw as its reason; nothing when the user cancelled.
+    // success and otherwise what work threw as its reason; nothing when the user cancelled, at
+    // any moment up to done: what done would keep is not kept then.
     // label: what the progress bar says.
     void Start(const std::string& label, std::function<void(TaskProgress&)> work, std::function<void(const std::string&)> done);
     bool Busy() const { return thread_.joinable(); }
     // For tests: waits until the task has ended and its done has run.
     void Wait();
+    // For tests: whether the work has returned; its done is still to run while Busy.
+    bool WorkEnded() const { return ended_; }
 
 private:
-    struct Shown;
     void finish();
     Form& owner_;
     std::thread thread_;
     std::shared_ptr<TaskProgress> progress_;
-    std::unique_ptr<Shown> shown_;
+    QPointer<QProgressDialog> dialog_; // belongs to the owner's window
+    QTimer* poll_ = nullptr;           // belongs to dialog_
+
     std::function<void(const std::string&)> done_;
     std::string error_;
     std::atomic<bool> ended_{false};

@@ -1,8 +1,12 @@
 #include "animationfile.h"
 
+#include "picturefile.h"
+
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <new>
+#include <string>
 #include <unordered_map>
 
 namespace platform {
@@ -13,6 +17,9 @@ constexpr std::uint32_t ColorMask = 0x00FFFFFFU; // a surface pixel is 0xFFRRGGB
 
 // GIF's colour tables have a power of two entries, 256 at the most: one stays for transparency.
 constexpr std::size_t MaxColors = 255;
+
+// A GIF's sizes are 16-bit numbers.
+constexpr int MaxSide = 0xFFFF;
 
 int OnePowerAbove(std::size_t n)
 {
@@ -35,39 +42,62 @@ struct AnimationFile::Encoder {
 
 namespace {
 
+// No exception may pass through the encoder's C code: a failure here is reported to it as a write
+// that failed.
 int Append(GifFileType* gif, const GifByteType* data, int length)
 {
     auto& bytes = *static_cast<std::vector<std::uint8_t>*>(gif->UserData);
-    bytes.insert(bytes.end(), data, data + length);
+    try {
+        bytes.insert(bytes.end(), data, data + length);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
     return length;
 }
 
-void Check(int result)
+// The encoder writes into memory only, through Append: it fails where memory runs out.
+[[noreturn]] void Fail(int error)
 {
-    // The encoder writes into memory only: it fails only where memory runs out.
+    if (error == E_GIF_ERR_NOT_ENOUGH_MEM || error == E_GIF_ERR_WRITE_FAILED)
+        throw FileError("There is not enough memory to make the animation.");
+    const char* reason = GifErrorString(error);
+    throw FileError(std::string("The GIF encoder failed: ") + (reason ? reason : "unknown error") + ".");
+}
+
+// width, checked with height against what a GIF holds before any memory is taken for them.
+int CheckedWidth(int width, int height)
+{
+    if (width > MaxSide || height > MaxSide)
+        throw FileError("A GIF animation is at most " + std::to_string(MaxSide) + " pixels wide and high; this one would be " +
+                        std::to_string(width) + " by " + std::to_string(height) + ".");
+    return width;
+}
+
+void Check(GifFileType* gif, int result)
+{
     if (result != GIF_OK)
-        throw std::bad_alloc();
+        Fail(gif->Error);
 }
 
 } // namespace
 
 AnimationFile::AnimationFile(int width, int height)
-    : width_(width), height_(height), shown_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0)
+    : width_(CheckedWidth(width, height)), height_(height), shown_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0)
     , encoder_(std::make_unique<Encoder>())
 {
     int error = 0;
     encoder_->gif = EGifOpen(&bytes_, Append, &error);
     if (!encoder_->gif)
-        throw std::bad_alloc();
+        Fail(error);
     EGifSetGifVersion(encoder_->gif, true);
-    Check(EGifPutScreenDesc(encoder_->gif, width, height, 8, 0, nullptr));
+    Check(encoder_->gif, EGifPutScreenDesc(encoder_->gif, width, height, 8, 0, nullptr));
     // Loops for ever.
     static const GifByteType netscape[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
     static const GifByteType loop[] = {1, 0, 0};
-    Check(EGifPutExtensionLeader(encoder_->gif, APPLICATION_EXT_FUNC_CODE));
-    Check(EGifPutExtensionBlock(encoder_->gif, sizeof netscape, netscape));
-    Check(EGifPutExtensionBlock(encoder_->gif, sizeof loop, loop));
-    Check(EGifPutExtensionTrailer(encoder_->gif));
+    Check(encoder_->gif, EGifPutExtensionLeader(encoder_->gif, APPLICATION_EXT_FUNC_CODE));
+    Check(encoder_->gif, EGifPutExtensionBlock(encoder_->gif, sizeof netscape, netscape));
+    Check(encoder_->gif, EGifPutExtensionBlock(encoder_->gif, sizeof loop, loop));
+    Check(encoder_->gif, EGifPutExtensionTrailer(encoder_->gif));
 }
 
 AnimationFile::~AnimationFile() = default;
@@ -135,13 +165,13 @@ void AnimationFile::PutImage(const Surface& picture, const std::vector<std::uint
     control.TransparentColor = transparent;
     GifByteType extension[4];
     const auto length = static_cast<int>(EGifGCBToExtension(&control, extension));
-    Check(EGifPutExtension(encoder_->gif, GRAPHICS_EXT_FUNC_CODE, length, extension));
+    Check(encoder_->gif, EGifPutExtension(encoder_->gif, GRAPHICS_EXT_FUNC_CODE, length, extension));
     ColorMapObject* map = GifMakeMapObject(static_cast<int>(table.size()), table.data());
     if (!map)
-        throw std::bad_alloc();
+        Fail(E_GIF_ERR_NOT_ENOUGH_MEM);
     const int described = EGifPutImageDesc(encoder_->gif, rect.x(), rect.y(), rect.width(), rect.height(), false, map);
     GifFreeMapObject(map);
-    Check(described);
+    Check(encoder_->gif, described);
     std::vector<GifPixelType> line(static_cast<std::size_t>(rect.width()));
     // While a frame is being laid down, shown_ still holds the frame before.
     std::uint32_t lastColor = 0;
@@ -163,7 +193,7 @@ void AnimationFile::PutImage(const Surface& picture, const std::vector<std::uint
             }
             line[static_cast<std::size_t>(x - rect.left())] = out;
         }
-        Check(EGifPutLine(encoder_->gif, line.data(), rect.width()));
+        Check(encoder_->gif, EGifPutLine(encoder_->gif, line.data(), rect.width()));
     }
 }
 
@@ -173,7 +203,7 @@ void AnimationFile::Finish()
     GifFileType* gif = encoder_->gif;
     encoder_->gif = nullptr;
     if (EGifCloseFile(gif, &error) != GIF_OK)
-        throw std::bad_alloc();
+        Fail(error);
 }
 
 } // namespace platform

@@ -17,7 +17,8 @@ namespace platform {
 // few new dots takes a few bytes. The animation loops.
 class AnimationFile {
 public:
-    // width, height >= 1: the size of every frame.
+    // width, height >= 1: the size of every frame. Throws FileError, in words, when the encoder
+    // fails (memory runs out) or the size is more than a GIF holds (65535 pixels).
     AnimationFile(int width, int height);
     ~AnimationFile();
     AnimationFile(const AnimationFile&) = delete;

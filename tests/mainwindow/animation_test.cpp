@@ -1,13 +1,17 @@
 #include "backgroundtask.h"
+#include "picturefile.h"
 #include "form1fixture.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <numeric>
+#include <thread>
 
 using namespace testing_form1;
 
@@ -93,6 +97,20 @@ QByteArray Read(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QByteArray Bytes(const std::vector<std::uint8_t>& bytes)
+{
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+int Count(const QImage& image, QRgb color)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == color ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 // A paused run, cycled by hand, with a colour change, a Clear, and a new interval and step count
@@ -102,7 +120,7 @@ QByteArray Read(const QString& path)
 // cycles it stands for.
 TEST_F(Form1Test, TheSavedAnimationIsTheRunFrameByFrame)
 {
-    ResizeTo(200, 24 + 150);
+    ResizeTo(400, 24 + 150); // wide enough for a click on the palette
     Pick(form.cboSteps, "100");
     // The command shows greyed until a run has a cycle to save.
     const auto saveCommand = [&] {
@@ -125,7 +143,8 @@ TEST_F(Form1Test, TheSavedAnimationIsTheRunFrameByFrame)
     cycle();
     EXPECT_TRUE(saveCommand());
     cycle();
-    form.cpOne.setRGBColor(platform::RGB(255, 0, 0));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, PaletteCell(mainwindow::design::cpOne, 0, 0)); // red
+    ASSERT_EQ(form.picSrc(1).BackColor(), RGB(255, 0, 0));
     cycle();
     Click(form.cmdClear);
     reference.Clear();
@@ -150,22 +169,63 @@ TEST_F(Form1Test, TheSavedAnimationIsTheRunFrameByFrame)
         EXPECT_TRUE(frames.images[i] == expected[i]) << "frame " << i + 1;
     EXPECT_EQ(frames.delays, delays);
     EXPECT_TRUE(frames.images.back() == form.picDest.Image().image().convertToFormat(QImage::Format_RGB32));
+    const auto reds = [&](int frame) { return Count(frames.images[frame], qRgb(255, 0, 0)); };
+    EXPECT_EQ(reds(1), 0);
+    EXPECT_GT(reds(2), 0) << "the cycle after the click draws in the new colour one";
 
     platform::TaskProgress progress;
-    const QString sampled = folder.filePath("sampled.gif");
-    form.recording().SaveAnimation(sampled.toStdString(), progress, 3, 50'000'000);
-    const Frames three = Decode(Read(sampled));
+    const Frames three = Decode(Bytes(form.recording().MakeAnimation(progress, 3, 50'000'000)));
     ASSERT_EQ(three.images.size(), 3);
     EXPECT_TRUE(three.images[0] == expected[0] && three.images[1] == expected[2] && three.images[2] == expected[5]);
     EXPECT_EQ(three.delays, (QList<int>{40, 220, 100}));
 
     // Kept to a size that the six frames overrun: fewer frames, the same time.
-    const QString small = folder.filePath("small.gif");
     const auto limit = static_cast<std::size_t>(Read(path).size() * 2 / 3);
-    form.recording().SaveAnimation(small.toStdString(), progress, 1500, limit);
-    const QByteArray smallBytes = Read(small);
+    const QByteArray smallBytes = Bytes(form.recording().MakeAnimation(progress, 1500, limit));
     EXPECT_LE(static_cast<std::size_t>(smallBytes.size()), limit);
     const QList<int> fewer = Delays(smallBytes);
     EXPECT_LT(fewer.size(), 6);
     EXPECT_EQ(std::accumulate(fewer.begin(), fewer.end(), 0), 360);
+}
+
+// A Cancel holds whenever it comes, even once the animation is made and only its writing is left:
+// the file of that name stays as it was. Meanwhile the command says that a save is under way. An
+// animation that cannot be made says why in words.
+TEST_F(Form1Test, ACancelledSaveWritesNothingAndAFailureSaysWhy)
+{
+    Pick(form.cboSteps, "100");
+    Click(form.cmdStart);
+    Click(form.chkPause);
+    form.Timer_Timer();
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("run.gif");
+    {
+        QFile before(path);
+        ASSERT_TRUE(before.open(QIODevice::WriteOnly) && before.write("kept") == 4);
+    }
+    const DialogUser user(path);
+    QTest::keyClick(window(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(form.saveTask().Busy());
+    while (!form.saveTask().WorkEnded())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    auto* progress = form.widget().findChild<QProgressDialog*>();
+    ASSERT_NE(progress, nullptr);
+    progress->findChild<QPushButton*>()->click();
+    for (QAction* action : form.widget().actions())
+        if (action->text() == "Save &Animation As...")
+            action->trigger(); // chosen again from the menu
+    form.saveTask().Wait();
+    EXPECT_EQ(Read(path), "kept");
+    EXPECT_EQ(user.messages().value(1), mainwindow::design::SaveUnderWay) << "after the question to replace the file";
+
+    mainwindow::RunRecording wide;
+    wide.Begin(70000, 1, 1, Purple);
+    wide.Cycle(1, 20, Purple, SpringGreen);
+    platform::TaskProgress task;
+    try {
+        wide.MakeAnimation(task, 10, 1000);
+        ADD_FAILURE() << "a GIF wider than 65535 pixels was made";
+    } catch (const platform::FileError& error) {
+        EXPECT_STREQ(error.what(), "A GIF animation is at most 65535 pixels wide and high; this one would be 70000 by 1.");
+    }
 }

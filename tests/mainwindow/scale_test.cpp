@@ -6,6 +6,7 @@
 #include "form1fixture.h"
 #include "pictures.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -127,10 +128,11 @@ TEST_F(ScaledForm1, CopiedAndSavedPicturesAreTheDrawingAreasImagePixelForPixel)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(' ').toStdString(), "kept.png");
 
     // The run saved as an animation ends on the same picture, in the window's pixels too.
-    const QTemporaryDir animations;
     platform::TaskProgress progress;
-    form.recording().SaveAnimation(animations.filePath("run.gif").toStdString(), progress, 1500, 50'000'000);
-    QImageReader reader(animations.filePath("run.gif"));
+    const std::vector<std::uint8_t> gif = form.recording().MakeAnimation(progress, 1500, 50'000'000);
+    QBuffer file;
+    file.setData(reinterpret_cast<const char*>(gif.data()), static_cast<qsizetype>(gif.size()));
+    QImageReader reader(&file, "gif");
     QImage last;
     for (QImage frame; reader.read(&frame);)
         last = frame.convertToFormat(QImage::Format_RGB32);
