@@ -18,7 +18,7 @@ using platform::ScaleMode;
 ColorPic::ColorPic(platform::Container& host, const Design& design)
     : UserControl(host, design)
     , picStore(*this, colorpic::design::picStore, RGB(255, 255, 255), platform::BorderNone)
-    , imgShow(*this, colorpic::design::imgShow, platform::BorderFixedSingle)
+    , imgShow(*this, platform::Tr(colorpic::design::TextContext, colorpic::design::imgShow), platform::BorderFixedSingle)
     , shpSelected(*this, colorpic::design::shpSelected, RGB(0, 0, 0), platform::Shape::DrawCopyPen)
     , Timer1(false, colorpic::design::BlinkIntervalMs)
 {
@@ -48,8 +48,8 @@ void ColorPic::setRGBColor(ColorValue New_RGBColor)
 
 std::string ColorPic::AccessibleValue() const
 {
-    return platform::ColorText(m_RGBColor) + ", column " + std::to_string(selectedColumn()) + ", row "
-        + std::to_string(selectedRow());
+    return platform::Fill(platform::Tr(colorpic::design::TextContext, colorpic::design::ChosenColorWords),
+                          {platform::ColorText(m_RGBColor), std::to_string(selectedColumn()), std::to_string(selectedRow())});
 }
 
 void ColorPic::setSizeFactor(std::int32_t New_SizeFactor)

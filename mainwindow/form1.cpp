@@ -34,6 +34,11 @@ using platform::PictureBox;
 
 namespace {
 
+// A text of the window's design in the user's language.
+std::string Tr(const char* text) { return platform::Tr(design::TextContext, text); }
+
+platform::Design Tr(const platform::Design& control) { return platform::Tr(design::TextContext, control); }
+
 // The lists hold only decimal numbers, so their text always converts.
 std::int32_t ToInt32(const std::string& text)
 {
@@ -46,27 +51,27 @@ std::int32_t ToInt32(const std::string& text)
 
 Form1::Form1()
     : Form("Vemmick", design::FormWidth, design::FormHeight)
-    , cmdClear(*this, design::cmdClear, ClearPicture())
-    , cmdStart(*this, design::cmdStart, StartPicture())
-    , cmdStop(*this, design::cmdStop, StopPicture())
-    , chkPause(*this, design::chkPause, PausePicture(), 0)
-    , cboInterval(*this, design::cboInterval)
-    , cboSteps(*this, design::cboSteps)
-    , cboDotSize(*this, design::cboDotSize)
-    , cpOne(*this, design::cpOne)
-    , cpTwo(*this, design::cpTwo)
-    , picDest(*this, design::picDest, design::DestBackColor, platform::BorderFixedSingle)
+    , cmdClear(*this, Tr(design::cmdClear), ClearPicture())
+    , cmdStart(*this, Tr(design::cmdStart), StartPicture())
+    , cmdStop(*this, Tr(design::cmdStop), StopPicture())
+    , chkPause(*this, Tr(design::chkPause), PausePicture(), 0)
+    , cboInterval(*this, Tr(design::cboInterval))
+    , cboSteps(*this, Tr(design::cboSteps))
+    , cboDotSize(*this, Tr(design::cboDotSize))
+    , cpOne(*this, Tr(design::cpOne))
+    , cpTwo(*this, Tr(design::cpTwo))
+    , picDest(*this, Tr(design::picDest), design::DestBackColor, platform::BorderFixedSingle)
     , Timer(false, design::TimerInterval)
-    , mnuPicture(*this, design::PictureMenuName)
-    , mnuCopy(mnuPicture, design::CopyCaption, design::CopyShortcut)
-    , mnuSave(mnuPicture, design::SaveCaption, design::SaveShortcut)
-    , mnuSaveAnimation(mnuPicture, design::SaveAnimationCaption, design::SaveAnimationShortcut)
+    , mnuPicture(*this, Tr(design::PictureMenuName))
+    , mnuCopy(mnuPicture, Tr(design::CopyCaption), design::CopyShortcut)
+    , mnuSave(mnuPicture, Tr(design::SaveCaption), design::SaveShortcut)
+    , mnuSaveAnimation(mnuPicture, Tr(design::SaveAnimationCaption), design::SaveAnimationShortcut)
     , dlgSave(*this)
     , saveTask_(*this)
 {
-    picSrc.Load(1, *this, design::picSrc1, design::StartColorOne, platform::BorderFixedSingle);
-    picSrc.Load(0, *this, design::picSrc0, design::StartColorTwo, platform::BorderFixedSingle);
-    picDest.setAccessibleName("Drawing area");
+    picSrc.Load(1, *this, Tr(design::picSrc1), design::StartColorOne, platform::BorderFixedSingle);
+    picSrc.Load(0, *this, Tr(design::picSrc0), design::StartColorTwo, platform::BorderFixedSingle);
+    picDest.setAccessibleName(Tr(design::DrawingAreaName));
     cpOne.CreateFromText(design::cpOneSaved);
     cpTwo.CreateFromText(design::cpTwoSaved);
     setIcon({IconPicture(16), IconPicture(32)});
@@ -181,8 +186,8 @@ void Form1::mnuCopy_Click() { platform::Clipboard::SetData(picDest.Image()); }
 
 bool Form1::ChooseFile(const char* title, const char* filter, const char* extension, const char* name)
 {
-    dlgSave.DialogTitle = title;
-    dlgSave.Filter = filter;
+    dlgSave.DialogTitle = Tr(title);
+    dlgSave.Filter = Tr(filter);
     dlgSave.DefaultExt = extension;
     dlgSave.FileName = name;
     return dlgSave.ShowSave();
@@ -197,7 +202,7 @@ void Form1::mnuSave_Click()
     try {
         platform::SavePicture(picture, dlgSave.FileName);
     } catch (const platform::FileError& error) {
-        platform::MsgBox(*this, "The picture could not be saved as\n" + dlgSave.FileName + "\n\n" + error.what(), design::ProgramTitle);
+        platform::MsgBox(*this, platform::Fill(Tr(design::PictureNotSaved), {dlgSave.FileName, error.what()}), design::ProgramTitle);
     }
 }
 
@@ -206,7 +211,7 @@ void Form1::mnuSaveAnimation_Click()
     if (recording_.cycleCount() == 0)
         return;
     if (saveTask_.Busy()) {
-        platform::MsgBox(*this, design::SaveUnderWay, design::ProgramTitle);
+        platform::MsgBox(*this, Tr(design::SaveUnderWay), design::ProgramTitle);
         return;
     }
     // The run up to this moment: it goes on while the dialog is open and while the file is made.
@@ -218,10 +223,10 @@ void Form1::mnuSaveAnimation_Click()
     // The file is made on the task's thread and written here, once the user can no longer cancel.
     auto bytes = std::make_shared<std::vector<std::uint8_t>>();
     const auto failed = [this, path](const std::string& error) {
-        platform::MsgBox(*this, "The animation could not be saved as\n" + path + "\n\n" + error, design::ProgramTitle);
+        platform::MsgBox(*this, platform::Fill(Tr(design::AnimationNotSaved), {path, error}), design::ProgramTitle);
     };
     saveTask_.Start(
-        design::SavingAnimation,
+        Tr(design::SavingAnimation),
         [run, bytes](platform::TaskProgress& progress) {
             *bytes = run->MakeAnimation(progress, design::MaxAnimationFrames, design::MaxAnimationBytes);
         },
@@ -247,12 +252,13 @@ void Form1::Timer_Timer()
     picDest.Refresh();
     mnuSaveAnimation.setEnabled(true);
     const sim::Shares shares = world_.ColorShares();
-    setCaption(sim::RunCaption(world_.gridWidth(), world_.gridHeight(), world_.stepCount(), shares.colorOne, shares.colorTwo));
+    setCaption(sim::RunCaption(world_.gridWidth(), world_.gridHeight(), world_.stepCount(), shares.colorOne, shares.colorTwo,
+                               Tr(design::RunCaptionWords)));
 }
 
 void Form1::ShowGridSize()
 {
-    setCaption(sim::SizeCaption(picDest.ScaleWidth(), picDest.ScaleHeight(), world_.dotSize()));
+    setCaption(sim::SizeCaption(picDest.ScaleWidth(), picDest.ScaleHeight(), world_.dotSize(), Tr(design::SizeCaptionWords)));
 }
 
 } // namespace mainwindow

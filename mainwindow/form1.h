@@ -77,7 +77,8 @@ private:
     void mnuSave_Click();
     void mnuSaveAnimation_Click();
     void ShowGridSize();
-    // The save dialog for one kind of file, proposing `name`; true when the user chose a file.
+    // The save dialog for one kind of file, proposing `name`; true when the user chose a file. The
+    // title and the filter are the design's, shown in the user's language.
     bool ChooseFile(const char* title, const char* filter, const char* extension, const char* name);
 
     sim::AntWorld world_;

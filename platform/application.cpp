@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "accessibility.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,8 +42,10 @@ struct StartupMessages {
     static void Handle(QtMsgType type, const QMessageLogContext&, const QString& message)
     {
         if (type == QtFatalMsg) {
-            std::cerr << program << ": cannot open the graphical display (" << DisplaySettings()
-                      << "); start it on a running desktop, or under xvfb-run\n";
+            std::cerr << program << ": "
+                      << Fill(Tr("Application", "cannot open the graphical display (%1); start it on a running desktop, or under xvfb-run"),
+                              {DisplaySettings()})
+                      << "\n";
             std::_Exit(1);
         }
         held.emplace_back(type, message);
@@ -96,28 +99,33 @@ void NameDesktopEntry(const Application::About& about)
 
 std::optional<int> Application::HandleCommandLine(int argc, char** argv, const About& about)
 {
+    // Qt's own words of the help (its headings, its errors) need an application object to be
+    // looked up in; this one lasts as long as the command line is read.
+    int count = argc;
+    const QCoreApplication reader(count, argv);
+    LoadDesktopLanguage();
     Introduce(about);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromStdString(about.summary));
+    parser.setApplicationDescription(QString::fromStdString(Tr("Application", about.summary.c_str())));
     // Its own help option: Qt's would offer --help-all and Qt's options, which this line refuses.
-    const QCommandLineOption help({"h", "help"}, "Displays this help.");
-    const QCommandLineOption version({"v", "version"}, "Displays the version.");
+    const QCommandLineOption help({"h", "help"}, QString::fromStdString(Tr("Application", "Displays this help.")));
+    const QCommandLineOption version({"v", "version"}, QString::fromStdString(Tr("Application", "Displays the version.")));
     parser.addOption(help);
     parser.addOption(version);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    const auto refuse = [&](const QString& why) {
-        Reply(about, about.name + ": " + why.toStdString() + " (" + about.name + " --help lists the options)\n", true);
+    const auto refuse = [&](const std::string& why) {
+        Reply(about, about.name + ": " + why + " (" + Fill(Tr("Application", "%1 --help lists the options"), {about.name}) + ")\n", true);
         return 2;
     };
     if (!parser.parse(arguments))
-        return refuse(parser.errorText());
+        return refuse(parser.errorText().toStdString());
     if (parser.isSet(help)) {
-        // Qt names the program only once an application object exists.
-        Reply(about, parser.helpText().replace("<executable_name>", QString::fromStdString(about.name)).toStdString(),
-              false);
+        // Qt names the program by the path it was started with; the help names the command.
+        const QString usage = parser.helpText().replace(QCoreApplication::arguments().constFirst(), QString::fromStdString(about.name));
+        Reply(about, usage.toStdString(), false);
         return 0;
     }
     if (parser.isSet(version)) {
@@ -125,7 +133,7 @@ std::optional<int> Application::HandleCommandLine(int argc, char** argv, const A
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse("unexpected argument '" + parser.positionalArguments().front() + "'");
+        return refuse(Fill(Tr("Application", "unexpected argument '%1'"), {parser.positionalArguments().front().toStdString()}));
     return std::nullopt;
 }
 
@@ -152,6 +160,7 @@ Application::Application(int& argc, char** argv, const About& about)
     StartupMessages::next = qInstallMessageHandler(StartupMessages::Handle);
     app_ = std::make_unique<QApplication>(argc, argv);
     StartupMessages::Release();
+    InstallLanguage();
     NameDesktopEntry(about);
     InstallAccessibility();
     KeepNoSettings();

@@ -16,7 +16,7 @@ public:
         std::string name;    // the command, "vemmick"
         std::string title;   // the name a user sees, "Vemmick 2"
         std::string version; // "2.2.0"
-        std::string summary; // one sentence for --help
+        std::string summary; // one sentence for --help, in English; shown in the user's language
         std::string desktopEntry; // the desktop entry's name without ".desktop"
     };
 
@@ -24,7 +24,8 @@ public:
     // exit with at once: 0 after showing the help or the version, 2 after one line about anything
     // else; nothing when the program is to start. The text goes to stdout or stderr; on Windows,
     // where a windowed program has no console, it goes into a message box unless that stream is
-    // a pipe or a file. Opens no window of the program.
+    // a pipe or a file. Opens no window of the program. Loads the desktop's language
+    // (core/translations.h), which the texts say and the program speaks from then on.
     static std::optional<int> HandleCommandLine(int argc, char** argv, const About& about);
 
     // False when no graphical display is configured, so that starting would fail.

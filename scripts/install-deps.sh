@@ -5,15 +5,16 @@
 set -euo pipefail
 
 # One list a need; no package is in two lists.
-# Building the program and running it.
-build=(cmake g++ make ninja-build pkg-config python3 qt6-base-dev libgl-dev libgif-dev)
+# Building the program and running it; Qt's translation tools compile the program's languages.
+build=(cmake g++ make ninja-build pkg-config python3 qt6-base-dev libgl-dev libgif-dev qt6-l10n-tools)
 # The benchmarks.
 bench=(libbenchmark-dev)
 # The Debian package: its dependencies found by dpkg-shlibdeps.
 package=(dpkg-dev file)
 # The Windows release, cross-compiled: compilers, resources, the installer; a Qt for Windows built
-# from Debian's source when none is at hand (scripts/build-qt-mingw.sh).
-windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis patch xz-utils)
+# from Debian's source when none is at hand (scripts/build-qt-mingw.sh); Qt's own translations,
+# which the release ships.
+windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools nsis patch xz-utils qt6-translations-l10n)
 # The Linux tests: unit and GUI tests, the real program in Xvfb and under weston, a screen reader's
 # view and Orca's speech, the package's checks.
 tests=(libgtest-dev libgmock-dev

@@ -1,6 +1,7 @@
 #include "backgroundtask.h"
 
 #include "form.h"
+#include "translations.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -15,7 +16,6 @@ namespace {
 constexpr int ShowAfterMs = 500;
 constexpr int PollMs = 50;
 constexpr int Steps = 1000;
-constexpr const char* NotEnoughMemory = "There is not enough memory for it.";
 } // namespace
 
 BackgroundTask::BackgroundTask(Form& owner) : owner_(owner) {}
@@ -63,7 +63,7 @@ void BackgroundTask::Start(const std::string& label, std::function<void(TaskProg
         try {
             work(*progress);
         } catch (const std::bad_alloc&) {
-            error_ = NotEnoughMemory;
+            error_ = Tr("BackgroundTask", "There is not enough memory for it.");
         } catch (const std::exception& error) {
             error_ = error.what();
         }

@@ -1,6 +1,7 @@
 #include "animationfile.h"
 
 #include "picturefile.h"
+#include "translations.h"
 
 #include <gif_lib.h>
 
@@ -59,17 +60,18 @@ int Append(GifFileType* gif, const GifByteType* data, int length)
 [[noreturn]] void Fail(int error)
 {
     if (error == E_GIF_ERR_NOT_ENOUGH_MEM || error == E_GIF_ERR_WRITE_FAILED)
-        throw FileError("There is not enough memory to make the animation.");
+        throw FileError(Tr("AnimationFile", "There is not enough memory to make the animation."));
+    // giflib's own words, in English: a failure that memory cannot explain is a fault of ours.
     const char* reason = GifErrorString(error);
-    throw FileError(std::string("The GIF encoder failed: ") + (reason ? reason : "unknown error") + ".");
+    throw FileError(Fill(Tr("AnimationFile", "The GIF encoder failed: %1."), {reason ? reason : std::to_string(error)}));
 }
 
 // width, checked with height against what a GIF holds before any memory is taken for them.
 int CheckedWidth(int width, int height)
 {
     if (width > MaxSide || height > MaxSide)
-        throw FileError("A GIF animation is at most " + std::to_string(MaxSide) + " pixels wide and high; this one would be " +
-                        std::to_string(width) + " by " + std::to_string(height) + ".");
+        throw FileError(Fill(Tr("AnimationFile", "A GIF animation is at most %1 pixels wide and high; this one would be %2 by %3."),
+                             {std::to_string(MaxSide), std::to_string(width), std::to_string(height)}));
     return width;
 }
 

@@ -1,6 +1,7 @@
 #include "picturefile.h"
 
 #include "picture.h"
+#include "translations.h"
 
 #include <QImageWriter>
 #include <QSaveFile>
@@ -36,7 +37,7 @@ void WriteWhole(const std::string& path, Write&& write)
 void SavePicture(const Picture& picture, const std::string& path)
 {
     if (picture.IsNull())
-        throw FileError("There is no picture to save.");
+        throw FileError(Tr("PictureFile", "There is no picture to save."));
     WriteWhole(path, [&](QSaveFile& file, QString& reason) {
         QImageWriter writer(&file, "png");
         if (writer.write(picture.image()))
