@@ -22,9 +22,10 @@ tests=(libgtest-dev libgmock-dev
        weston qt6-wayland
        at-spi2-core python3-pyatspi python3-gi dbus-daemon orca
        desktop-file-utils lintian appstream)
-# Running the Windows build's tests: Wine, GoogleTest's source for the cross-compiled tests, and
-# debootstrap for the Debian 13 root whose Wine 10 reads the program through UI Automation.
-wine=(wine wine64 fonts-wine googletest debootstrap)
+# Running the Windows build's tests: Wine, GoogleTest's source for the cross-compiled tests,
+# debootstrap for the Debian 13 root whose Wine 10 reads the program through UI Automation, and
+# the German locale's source, for a German Windows desktop.
+wine=(wine wine64 fonts-wine googletest debootstrap locales)
 
 purpose=${1:-}
 case $purpose in

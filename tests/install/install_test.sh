@@ -41,7 +41,7 @@ listing=$(dpkg-deb -c "$deb")
 for f in "${expected[@]}"; do grep -q "\./$f\$" <<<"$listing" || fail "the package lacks $f"; done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt's widgets"
 dpkg-deb -f "$deb" Depends | grep -q libgif7 || fail "the package does not depend on giflib"
-[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-gtk-platformtheme | plasma-integration" ] \
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-gtk-platformtheme | plasma-integration, qt6-translations-l10n" ] \
     || fail "the package recommends '$(dpkg-deb -f "$deb" Recommends)'"
 
 # Every error and warning counts, but for those that only a real maintainer address removes.

@@ -10,5 +10,6 @@ foreach(dll ${runtime_dlls})
 endforeach()
 list(REMOVE_DUPLICATES wine_dll_dirs)
 list(JOIN wine_dll_dirs ":" wine_dll_path)
-set(WINE_TEST_ENV WINEPREFIX=${WINE_PREFIX_DIR} VEMMICK_WINE_DLLS=${wine_dll_path}
+# The programs speak English, whatever the machine's language (tests/windows/german_wine.sh tries German).
+set(WINE_TEST_ENV LC_ALL=C.UTF-8 LANGUAGE= WINEPREFIX=${WINE_PREFIX_DIR} VEMMICK_WINE_DLLS=${wine_dll_path}
     VEMMICK_DESIGN_POINTS=${PROJECT_BINARY_DIR}/design-points.sh)
