@@ -175,19 +175,12 @@ TEST(AntWorld, SharesRoundHalfUpIndependently)
     EXPECT_EQ(eight.ColorShares().colorOne, 13); // 12.5 goes up
     EXPECT_EQ(eight.ColorShares().colorTwo, 88); // 87.5 goes up too: the sum is 101
 
-    // Exact halves that binary floating point cannot hold go up as well, on every machine; beyond
-    // 0..100 (a cell counted outside the field) a half goes towards +infinity.
-    struct Case {
-        std::int64_t ones, total;
-        int shareOne, shareTwo;
-    };
-    const Case cases[] = {{23, 40, 58, 43}, {29, 200, 15, 86}, {1450, 10000, 15, 86}, {2, 3, 67, 33},
-                          {-1, 8, -12, 113}, {9, 8, 113, -12}, {1, 32767LL * 32767, 0, 100}};
-    for (const Case& c : cases) {
-        const sim::Shares shares = sim::SharesOf(c.ones, c.total);
-        EXPECT_EQ(std::make_pair(shares.colorOne, shares.colorTwo), std::make_pair(c.shareOne, c.shareTwo))
-            << c.ones << " of " << c.total;
-    }
+    // Exact halves that binary floating point cannot hold go up too, on every machine; beyond 0..100
+    // (a cell counted outside the field) a half goes towards +infinity.
+    for (const auto& [ones, total, one, two] : std::vector<std::tuple<std::int64_t, std::int64_t, int, int>>{
+             {23, 40, 58, 43}, {29, 200, 15, 86}, {1450, 10000, 15, 86}, {-1, 8, -12, 113}, {9, 8, 113, -12}})
+        EXPECT_EQ(std::make_pair(sim::SharesOf(ones, total).colorOne, sim::SharesOf(ones, total).colorTwo), std::make_pair(one, two))
+            << ones << " of " << total;
 }
 
 TEST(AntWorld, ASecondResetStartsAfresh)
