@@ -11,7 +11,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=${XDG_CACHE_HOME:-$HOME/.cache}/vemmick/debian-12-cross
-tools=cmake,ninja-build,make,pkg-config,python3,file,dpkg-dev,qt6-base-dev,qt6-l10n-tools,qemu-user-static
+tools=cmake,ninja-build,make,g++,pkg-config,python3,file,dpkg-dev,qt6-base-dev,qt6-l10n-tools,qemu-user-static
 if [ ! -e "$root.ready" ]; then
     "$here/debian-root.sh" 12 "$root" "$tools" minbase >&2
     echo "deb http://deb.debian.org/debian bookworm main" >"$root/etc/apt/sources.list"

@@ -3,10 +3,11 @@
 # VARIANT of the base system (default: debootstrap's own), the packages of INCLUDE added, and apt's
 # sources for the release, its updates and its security fixes. What debootstrap downloads is kept
 # in the user's cache, one tarball per release and package set, so that the next root of the same
-# kind is made without downloading anything.
-#   scripts/debian-root.sh RELEASE DIR [INCLUDE [VARIANT]]     as root; INCLUDE: comma-separated
+# kind is made without downloading anything. ARCH makes a root of another architecture (its programs
+# run through binfmt_misc: scripts/binfmt.sh).
+#   scripts/debian-root.sh RELEASE DIR [INCLUDE [VARIANT [ARCH]]]     as root; INCLUDE: comma-separated
 set -euo pipefail
-release=$1 root=$2 include=${3:-} variant=${4:-}
+release=$1 root=$2 include=${3:-} variant=${4:-} arch=${5:-}
 case $release in
 12) codename=bookworm ;;
 13) codename=trixie ;;
@@ -15,7 +16,7 @@ esac
 mirror=http://deb.debian.org/debian
 [ "$(id -u)" -eq 0 ] || { echo "error: debootstrap needs root" >&2; exit 1; }
 command -v debootstrap >/dev/null || { echo "error: needs debootstrap (apt-get install debootstrap)" >&2; exit 1; }
-options=(${include:+--include=$include} ${variant:+--variant=$variant})
+options=(${include:+--include=$include} ${variant:+--variant=$variant} ${arch:+--arch=$arch})
 
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/vemmick
 tarball=$cache/debian-$codename-$(echo "${options[*]}" | sha256sum | cut -c1-12).tgz

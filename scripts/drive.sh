@@ -5,6 +5,12 @@
 # VEMMICK_DESIGN_POINTS: the design-points.sh that the build writes from the design table.
 source "${VEMMICK_DESIGN_POINTS:?must name the design-points.sh of the build}"
 
+# Programs of another architecture run under qemu-user, many times slower (scripts/cross.sh): every
+# wait, and every pause for the program to settle, lasts PATIENCE times as long.
+PATIENCE=${VEMMICK_PATIENCE:-1}
+tries() { seq $(($1 * PATIENCE)); } # COUNT: of the polls of a wait
+nap() { sleep "$(awk -v s="$1" -v p="$PATIENCE" 'BEGIN {print s * p}')"; } # SECONDS
+
 # The display's scale, a whole factor: a pixel of the design is SCALE x SCALE device pixels, and
 # every point below is in device pixels of the window.
 SCALE=${VEMMICK_SCALE:-1}
@@ -27,15 +33,14 @@ START_GRID=$(grid_of "$FORM_WIDTH" "$FORM_HEIGHT")
 
 # Waits up to SECONDS for the program's window and sets win.
 find_window() { # [SECONDS]
-    win=$(timeout "${1:-20}" xdotool search --sync --onlyvisible --name '^Vemmick 2' | head -n1) \
+    win=$(timeout $((${1:-20} * PATIENCE)) xdotool search --sync --onlyvisible --name '^Vemmick 2' | head -n1) \
         || fail "no window of the program appeared"
 }
 
 title() { xdotool getwindowname "$win"; }
 
 wait_title() { # REGEX [SECONDS]
-    local tries=$((${2:-10} * 20))
-    for _ in $(seq "$tries"); do title | grep -Eq "$1" && return 0; sleep 0.05; done
+    for _ in $(tries $((${2:-10} * 20))); do title | grep -Eq "$1" && return 0; sleep 0.05; done
     fail "the title '$(title)' never matched '$1'"
 }
 
@@ -44,7 +49,7 @@ window_size() { xwininfo -id "$win" | awk '/^  Width:/ {w = $2} /^  Height:/ {h 
 
 # The window at SCALE times the design size, on a desktop set to DPI.
 expect_scaled_window() { # DPI
-    for _ in $(seq 100); do [ "$(window_size)" = "$((FORM_WIDTH * SCALE)) $((FORM_HEIGHT * SCALE))" ] && return 0; sleep 0.05; done
+    for _ in $(tries 100); do [ "$(window_size)" = "$((FORM_WIDTH * SCALE)) $((FORM_HEIGHT * SCALE))" ] && return 0; sleep 0.05; done
     fail "at $1 dpi the window is $(window_size), not $SCALE times $FORM_WIDTH x $FORM_HEIGHT"
 }
 
@@ -55,7 +60,7 @@ click() { # X Y
     origin=$(xwininfo -id "$win" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
     read -r x0 y0 <<<"$origin"
     xdotool mousemove --window "$win" "$1" "$2"
-    for _ in $(seq 100); do
+    for _ in $(tries 100); do
         [ "$(xdotool getmouselocation | awk '{print $1, $2}')" = "x:$((x0 + $1)) y:$((y0 + $2))" ] && break
         sleep 0.02
     done
@@ -70,7 +75,7 @@ pixel() { # X Y -> RRGGBB of the window, from a fresh shot
 }
 
 wait_pixel() { # X Y RRGGBB
-    for _ in $(seq 100); do [ "$(pixel "$1" "$2")" = "$3" ] && return 0; sleep 0.05; done
+    for _ in $(tries 100); do [ "$(pixel "$1" "$2")" = "$3" ] && return 0; sleep 0.05; done
     fail "the pixel at $1,$2 is $(pixel "$1" "$2"), not $3"
 }
 
@@ -84,10 +89,10 @@ start_then_pause() { # [SECONDS]
     local before=""
     paused=$(title)
     # Paused once two looks, five cycles apart, agree.
-    for _ in $(seq 50); do
+    for _ in $(tries 50); do
         [ "$before" = "$paused" ] && return 0
         before=$paused
-        sleep 0.1
+        nap 0.1
         paused=$(title)
     done
     fail "the run did not pause: its title still changes"
@@ -104,7 +109,7 @@ first_run_matches() { # COMMAND...
     click "$PALETTE_ONE_X" "$PALETTE_ONE_Y" # the palette's first cell, pure red: the swatch follows
     wait_pixel "$SWATCH_ONE_X" "$SWATCH_ONE_Y" FF0000
     start_then_pause
-    sleep 0.3
+    nap 0.3
     [ "$(title)" = "$paused" ] || fail "the run went on while paused"
     shot "$work/run.png"
     "$@" "$work/run.png" "$paused" "$AREA_LEFT" "$AREA_TOP" "$DOT" FF0000 8B00AE || fail "the window does not match the simulation"
@@ -137,23 +142,23 @@ kept_pictures_match() { # TYPED
     area_of "$work/window.png" "$work/area.png"
     local x=$((AREA_LEFT + 100)) y=$((AREA_TOP + 100))
     xdotool mousemove --window "$win" "$x" "$y" click 3
-    sleep 0.5
+    nap 0.5
     click $((x + 30 * SCALE)) $((y + 10 * SCALE)) # Copy Picture
-    for _ in $(seq 50); do xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png && break; sleep 0.1; done
+    for _ in $(tries 50); do xclip -selection clipboard -t TARGETS -o 2>/dev/null | grep -qx image/png && break; sleep 0.1; done
     xclip -selection clipboard -t image/png -o >"$work/copied.png" || fail "the clipboard holds no picture"
     same_picture "$work/copied.png" "$work/area.png" || fail "the copied picture is not the drawing area"
 
     xdotool windowfocus "$win"
     xdotool key ctrl+s
     local dialog
-    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Save Picture As$' | head -n1) \
+    dialog=$(timeout $((20 * PATIENCE)) xdotool search --sync --onlyvisible --name '^Save Picture As$' | head -n1) \
         || fail "Ctrl+S opened no dialog"
     xdotool windowfocus "$dialog"
-    sleep 0.5
+    nap 0.5
     xdotool key End shift+Home # the proposed name, replaced by what is typed
     xdotool type --delay 20 "$1"
     xdotool key Return
-    for _ in $(seq 100); do [ -s "$work/kept.png" ] && break; sleep 0.1; done
+    for _ in $(tries 100); do [ -s "$work/kept.png" ] && break; sleep 0.1; done
     [ -s "$work/kept.png" ] || fail "the dialog saved no $work/kept.png: $(ls "$work")"
     same_picture "$work/kept.png" "$work/area.png" || fail "the saved picture is not the drawing area"
     [ "$(title)" = "$paused" ] || fail "keeping the picture changed the title to '$(title)'"
@@ -167,7 +172,7 @@ menu_command() { # X Y N COUNT
     read -r x0 y0 <<<"$origin"
     xdotool mousemove --window "$win" "$1" "$2" click 3
     # The menu is a window of its own whose corner is where the button went down.
-    for _ in $(seq 50); do
+    for _ in $(tries 50); do
         geometry=$(xwininfo -root -tree | grep -oE "[0-9]+x[0-9]+\+$((x0 + $1))\+$((y0 + $2)) " | head -n1) && break
         sleep 0.1
     done
@@ -182,14 +187,14 @@ menu_command() { # X Y N COUNT
 kept_animation_matches() { # TYPED
     menu_command $((AREA_LEFT + 100)) $((AREA_TOP + 100)) 3 3
     local dialog
-    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name '^Save Animation As$' | head -n1) \
+    dialog=$(timeout $((20 * PATIENCE)) xdotool search --sync --onlyvisible --name '^Save Animation As$' | head -n1) \
         || fail "Save Animation As... opened no dialog"
     xdotool windowfocus "$dialog"
-    sleep 0.5
+    nap 0.5
     xdotool key End shift+Home
     xdotool type --delay 20 "$1"
     xdotool key Return
-    for _ in $(seq 100); do [ -s "$work/kept.gif" ] && break; sleep 0.1; done
+    for _ in $(tries 100); do [ -s "$work/kept.gif" ] && break; sleep 0.1; done
     [ -s "$work/kept.gif" ] || fail "the dialog saved no $work/kept.gif: $(ls "$work")"
     convert "$work/kept.gif" -coalesce +repage "$work/frame-%04d.png"
     local last

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs through apt-get what a purpose of the project needs and is missing, and nothing else;
 # does nothing when all of it is there.
-#   scripts/install-deps.sh PURPOSE      run | test | bench | package | windows
+#   scripts/install-deps.sh PURPOSE      run | test | bench | package | windows | cross
 set -euo pipefail
 
 # One list a need; no package is in two lists.
@@ -23,9 +23,12 @@ tests=(libgtest-dev libgmock-dev
        at-spi2-core python3-pyatspi python3-gi dbus-daemon orca
        desktop-file-utils lintian appstream)
 # Running the Windows build's tests: Wine, GoogleTest's source for the cross-compiled tests,
-# debootstrap for the Debian 13 root whose Wine 10 reads the program through UI Automation, and
-# the German locale's source, for a German Windows desktop.
-wine=(wine wine64 fonts-wine googletest debootstrap locales)
+# the German locale's source, for a German Windows desktop (debootstrap, of the cross list, makes the
+# Debian 13 root whose Wine 10 reads the program through UI Automation).
+wine=(wine wine64 fonts-wine googletest locales)
+
+# Building for other architectures of Debian in a root of their own, and running their programs.
+cross=(debootstrap qemu-user-static)
 
 purpose=${1:-}
 case $purpose in
@@ -33,10 +36,11 @@ run) packages=("${build[@]}") what="building and running the program" ;;
 bench) packages=("${build[@]}" "${bench[@]}") what="the benchmarks" ;;
 package) packages=("${build[@]}" "${package[@]}") what="the Debian package" ;;
 windows) packages=("${build[@]}" "${windows[@]}" dpkg-dev) what="the Windows build" ;; # dpkg-source unpacks giflib
-test) packages=("${build[@]}" "${bench[@]}" "${package[@]}" "${windows[@]}" "${tests[@]}" "${wine[@]}")
+cross) packages=("${cross[@]}") what="builds for other architectures" ;;
+test) packages=("${build[@]}" "${bench[@]}" "${package[@]}" "${windows[@]}" "${tests[@]}" "${wine[@]}" "${cross[@]}")
       what="the tests, on Linux and under Wine" ;;
 *)
-    echo "usage: $0 run|test|bench|package|windows" >&2
+    echo "usage: $0 run|test|bench|package|windows|cross" >&2
     exit 2
     ;;
 esac

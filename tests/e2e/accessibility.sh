@@ -20,4 +20,4 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$here/../../scripts/drive.sh"
 find_window
 xdotool windowfocus "$win"
-VEMMICK_START_GRID=$START_GRID timeout 60 /usr/bin/python3 "$here/accessibility.py"
+VEMMICK_START_GRID=$START_GRID timeout $((60 * PATIENCE)) /usr/bin/python3 "$here/accessibility.py"

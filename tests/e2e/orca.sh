@@ -35,7 +35,7 @@ find_window
 # Orca ends at its next accessibility event after SIGTERM: it goes together with the program.
 orca -u "$work/orca" --debug-file="$orca_log" >/dev/null 2>&1 &
 stop_pids=("$!" "${stop_pids[@]}")
-for _ in $(seq 300); do grep -qE 'Startup complete|Starting Atspi main event loop' "$orca_log" 2>/dev/null && break; sleep 0.1; done
+for _ in $(tries 300); do grep -qE 'Startup complete|Starting Atspi main event loop' "$orca_log" 2>/dev/null && break; sleep 0.1; done
 grep -qE 'Startup complete|Starting Atspi main event loop' "$orca_log" || fail "Orca did not start"
 
 spoken() { sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *\[\{0,1\}{.*/\1/p" "$orca_log" | grep -v '^$' >"$work/spoken" || true; }
@@ -52,7 +52,7 @@ hear() { # KEY SPEECH
     palette) click "$PALETTE_ONE_X" "$PALETTE_ONE_Y" ;;
     *) xdotool key "$1" ;;
     esac
-    for _ in $(seq 50); do
+    for _ in $(tries 50); do
         spoken
         heard=$(tail -n +$((said + 1)) "$work/spoken" | paste -sd ' ' | tr -s ' ' | sed -E 's/\.( |$)/\1/g; s/ $//')
         grep -qE -- "$2" <<<"$heard" && { echo "$1: $heard"; return 0; }

@@ -14,14 +14,14 @@ unset DISPLAY QT_QPA_PLATFORM
 weston --backend=headless-backend.so --use-pixman --debug --socket=wl-test --width=1000 --height=700 \
     >"$work/weston.log" 2>&1 &
 stop_pids+=($!)
-for _ in $(seq 100); do [ -S "$work/wl-test" ] && break; sleep 0.05; done
+for _ in $(tries 100); do [ -S "$work/wl-test" ] && break; sleep 0.05; done
 [ -S "$work/wl-test" ] || fail "weston did not start: $(tail -n 3 "$work/weston.log")"
 export WAYLAND_DISPLAY=wl-test
 
 QT_QPA_PLATFORM=wayland "$vemmick" >"$work/vemmick.log" 2>&1 &
 app_pid=$!
 # The drawing area's inner pixels are all colour two: count them on the whole output.
-for _ in $(seq 16); do
+for _ in $(tries 16); do
     sleep 0.5
     kill -0 "$app_pid" 2>/dev/null || fail "vemmick ended: $(cat "$work/vemmick.log")"
     (cd "$work" && rm -f wayland-screenshot-*.png && weston-screenshooter >/dev/null 2>&1) || continue

@@ -39,6 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Form1, DotSizes, ::testing::Values(1, 3, 15));
 TEST_F(Form1Test, ThePictureSurvivesShrinkingMinimisingAndGrowingBack)
 {
     Pick(form.cboSteps, "10000");
+    Pick(form.cboInterval, "30000");
     Click(form.cmdStart);
     form.Timer_Timer();
     form.Timer_Timer();

@@ -51,6 +51,7 @@ TEST_F(Form1Test, MinimisingLeavesTheDrawingAreaAndRestoringLaysItOutAgain)
 
 TEST_F(Form1Test, AResizeDuringARunShowsTheSizeCaptionUntilTheNextCycle)
 {
+    Pick(form.cboInterval, "30000"); // no cycle but those below
     Click(form.cmdStart);
     form.Timer_Timer();
     ResizeTo(300, 200);
