@@ -16,7 +16,7 @@ tags=$(lintian --pedantic "$deb" 2>/dev/null | grep -E '^[EW]: ' | grep -vE 'mai
 root=$(mktemp -d /var/tmp/vemmick-$arch-root.XXXXXX)
 mounts=()
 cleanup() {
-    [ -z "$app_pid" ] || { kill "$app_pid"; wait "$app_pid"; app_pid=""; } 2>/dev/null
+    [ -z "$app_pid" ] || { kill "$app_pid"; wait "$app_pid" || true; app_pid=""; } 2>/dev/null
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do umount "${mounts[i]}" || umount -l "${mounts[i]}"; done
     rm -rf --one-file-system "$root" "$root.debootstrap.log"
     session_cleanup
