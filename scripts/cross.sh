@@ -42,7 +42,8 @@ started=$(date +%s)
 # cannot: the window is drawn over the X connection instead there.
 [ "$arch" != s390x ] || export QT_XCB_NO_MITSHM=1
 # qemu finds the root's files where a program asks for its own; Qt's plugins it is told of. The
-# scripted tests wait that many times longer for a program that runs so many times slower.
+# scripted tests wait that many times longer for a program that runs so many times slower, as
+# their time limits allow (tests/CMakeLists.txt).
 export VEMMICK_PATIENCE=8
 export QEMU_LD_PREFIX=$root
 export QT_PLUGIN_PATH=$root/usr/lib/$(in_root dpkg-architecture -a"$arch" -qDEB_HOST_MULTIARCH 2>/dev/null)/qt6/plugins

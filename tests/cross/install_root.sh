@@ -4,6 +4,8 @@
 # shows its window on this machine's display.
 #   install_root.sh ARCH RELEASE_DIR      as root (debootstrap, chroot, mounts)
 set -euo pipefail
+# The root's programs find their libraries in the root itself, not in the cross-building one.
+unset QEMU_LD_PREFIX QT_PLUGIN_PATH
 arch=$1
 deb=$(ls "$2"/vemmick_*_"$arch".deb)
 here=$(cd "$(dirname "$0")" && pwd)
