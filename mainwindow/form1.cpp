@@ -68,6 +68,8 @@ Form1::Form1()
     , mnuSaveAnimation(mnuPicture, Tr(design::SaveAnimationCaption), design::SaveAnimationShortcut)
     , dlgSave(*this)
     , saveTask_(*this)
+    , sizeCaptionWords_(Tr(design::SizeCaptionWords))
+    , runCaptionWords_(Tr(design::RunCaptionWords))
 {
     picSrc.Load(1, *this, Tr(design::picSrc1), design::StartColorOne, platform::BorderFixedSingle);
     picSrc.Load(0, *this, Tr(design::picSrc0), design::StartColorTwo, platform::BorderFixedSingle);
@@ -253,12 +255,12 @@ void Form1::Timer_Timer()
     mnuSaveAnimation.setEnabled(true);
     const sim::Shares shares = world_.ColorShares();
     setCaption(sim::RunCaption(world_.gridWidth(), world_.gridHeight(), world_.stepCount(), shares.colorOne, shares.colorTwo,
-                               Tr(design::RunCaptionWords)));
+                               runCaptionWords_));
 }
 
 void Form1::ShowGridSize()
 {
-    setCaption(sim::SizeCaption(picDest.ScaleWidth(), picDest.ScaleHeight(), world_.dotSize(), Tr(design::SizeCaptionWords)));
+    setCaption(sim::SizeCaption(picDest.ScaleWidth(), picDest.ScaleHeight(), world_.dotSize(), sizeCaptionWords_));
 }
 
 } // namespace mainwindow

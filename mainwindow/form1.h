@@ -17,6 +17,7 @@
 #include "timer.h"
 
 #include <cstdint>
+#include <string>
 
 namespace mainwindow {
 
@@ -88,6 +89,9 @@ private:
     std::int32_t cycleInterval_ = 0;
     RunRecording recording_;
     platform::BackgroundTask saveTask_;
+    // The captions' words in the user's language, looked up once: the run caption is written every cycle.
+    std::string sizeCaptionWords_;
+    std::string runCaptionWords_;
 };
 
 } // namespace mainwindow
