@@ -16,7 +16,6 @@ namespace {
 constexpr const char* Catalogs = ":/translations";
 
 struct Loaded {
-    std::string language;
     std::unique_ptr<QTranslator> program;
     std::unique_ptr<QTranslator> qt;
 };
@@ -85,7 +84,7 @@ void LoadLanguage(const std::string& language)
         for (QTranslator* translator : {loaded.program.get(), loaded.qt.get()})
             if (translator)
                 QCoreApplication::removeTranslator(translator);
-    loaded = Loaded{language, nullptr, nullptr};
+    loaded = Loaded{};
     if (language.empty())
         return;
     const QString name = QString::fromStdString(language);
@@ -101,8 +100,6 @@ void LoadDesktopLanguage()
         preferred.push_back(name.toStdString());
     LoadLanguage(ChooseLanguage(preferred));
 }
-
-const std::string& LoadedLanguage() { return Current().language; }
 
 void InstallLanguage()
 {

@@ -33,8 +33,6 @@ std::string ChooseLanguage(const std::vector<std::string>& preferred);
 void LoadLanguage(const std::string& language);
 // The language of the user's desktop (ChooseLanguage of the system's interface languages), loaded.
 void LoadDesktopLanguage();
-// The language loaded: "" for English.
-const std::string& LoadedLanguage();
 // Gives the loaded translations to the application object, which Qt's own texts are looked up
 // in; the Application does it once it has made the object, LoadLanguage when there is one.
 void InstallLanguage();
